@@ -3,6 +3,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "app/desktop_platform.h"
 #include "converter/Form1.h"
 
 int main(int argc, char *argv[])
@@ -23,7 +24,8 @@ int main(int argc, char *argv[])
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtItalian);
 
-    Form1 form1;
+    DesktopPlatform platform;
+    Form1 form1(platform);
     form1.show();
     return QApplication::exec();
 }

@@ -11,6 +11,7 @@
 
 #include <cmath>
 
+#include "about/frmAbout.h"
 #include "app/colours.h"
 #include "converter/amount_format.h"
 #include "converter/amount_reading.h"
@@ -34,7 +35,7 @@ QAction *addMenuItem(QMenu *menu, const char *name, const QString &caption)
 
 } // namespace
 
-Form1::Form1()
+Form1::Form1(runtime::Platform &platform) : platform_(platform)
 {
     const QLocale locale = QLocale::system();
     groupSeparator_ = locale.groupSeparator().toStdString();
@@ -193,6 +194,10 @@ void Form1::Command3_Click(std::int16_t /*Index*/)
 
 void Form1::info_Click()
 {
+    if (!about_)
+        about_ = std::make_unique<frmAbout>(platform_);
+    // An About window already open is only brought to the front.
+    about_->show();
 }
 
 void Form1::chiudi_Click()

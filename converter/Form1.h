@@ -2,6 +2,7 @@
 
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 
@@ -10,16 +11,21 @@
 #include "runtime/form.h"
 
 class QAction;
+class frmAbout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace runtime {
+class Platform;
+}
+
 // The converter window: choose the currency to convert from, type or key in
 // an amount, read its equivalent at once.
 class Form1 : public runtime::Form {
 public:
-    Form1();
+    explicit Form1(runtime::Platform &platform);
     ~Form1() override;
 
     static std::span<const runtime::Control> layout();
@@ -49,6 +55,10 @@ private:
     runtime::ControlArray<QPushButton> Command3;
     QAction *info = nullptr;
     QAction *chiudi = nullptr;
+
+    runtime::Platform &platform_;
+    // Made on the first "Info" and kept, loaded or not, until the program ends.
+    std::unique_ptr<frmAbout> about_;
 
     // The user's separators, read once: the window formats every amount.
     std::string groupSeparator_;

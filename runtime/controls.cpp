@@ -76,14 +76,21 @@ QWidget *create(const Control &row)
         box->setAlignment(row.alignment);
         return box;
     }
-    case Kind::Picture: {
+    case Kind::Picture:
+    case Kind::StretchedPicture: {
         auto *picture = new QLabel;
         picture->setPixmap(QPixmap(caption));
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        picture->setScaledContents(row.kind == Kind::StretchedPicture);
         return picture;
     }
     case Kind::CommandButton:
         return new QPushButton(caption);
+    case Kind::Line: {
+        auto *line = new QWidget;
+        setBackColour(line, row.foreColour);
+        return line;
+    }
     }
     Q_UNREACHABLE();
 }
@@ -107,7 +114,7 @@ void layOut(QWidget *window, QWidget *client, const Window &settings, std::span<
         widget->setGeometry(pixels(row.left), pixels(row.top), pixels(row.width), pixels(row.height));
         if (row.font)
             widget->setFont(toQFont(*row.font));
-        if (row.foreColour != kNoColour)
+        if (row.foreColour != kNoColour && row.kind != Kind::Line)
             setForeColour(widget, row.foreColour);
         if (row.backColour != kNoColour)
             setBackColour(widget, row.backColour);

@@ -10,7 +10,9 @@
 
 namespace runtime {
 
-enum class Kind { Label, OptionButton, TextBox, Picture, CommandButton };
+// A picture shows its image at natural size, a stretched picture fills its
+// box; a line is drawn in its fore colour.
+enum class Kind { Label, OptionButton, TextBox, Picture, StretchedPicture, CommandButton, Line };
 
 struct Font {
     const char *family; // "Times New Roman" or "MS Sans Serif"

@@ -14,7 +14,9 @@
 #include <memory>
 
 #include "converter/Form1.h"
+#include "fake_platform.h"
 #include "message_box_recorder.h"
+#include "test_main.h"
 
 namespace {
 
@@ -65,6 +67,7 @@ private:
     void select(Mode mode);
     void paste(QLineEdit *box, const QString &text);
 
+    FakePlatform platform;
     std::unique_ptr<MessageBoxRecorder> messageBoxes;
     std::unique_ptr<Form1> form;
     QWidget *window = nullptr;
@@ -73,7 +76,7 @@ private:
 void TestForm1::init()
 {
     messageBoxes = std::make_unique<MessageBoxRecorder>();
-    form = std::make_unique<Form1>();
+    form = std::make_unique<Form1>(platform);
     form->show();
     window = form->window();
     QVERIFY(QTest::qWaitForWindowActive(window));
@@ -397,13 +400,6 @@ void TestForm1::chiudiEndsTheProgram()
     QVERIFY(!window->isVisible());
 }
 
-int main(int argc, char *argv[])
-{
-    // Amounts are formatted with the user's separators: make them Italian.
-    qputenv("LC_ALL", "it_IT.UTF-8");
-    QApplication app(argc, argv);
-    TestForm1 test;
-    return QTest::qExec(&test, argc, argv);
-}
 
+VALUTRINO_TEST_MAIN(TestForm1)
 #include "tst_form1.moc"

@@ -1,6 +1,7 @@
 // Writes pictures of the windows as a user sees them, rendered at 96 dpi
 // without a display, so that anyone can compare them with the layout.
 #include <QApplication>
+#include <QAction>
 #include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -8,6 +9,7 @@
 
 #include <cstdio>
 
+#include "app/desktop_platform.h"
 #include "converter/Form1.h"
 
 namespace {
@@ -28,7 +30,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
-    Form1 form1;
+    DesktopPlatform platform;
+    Form1 form1(platform);
     form1.show();
     QWidget *window = form1.window();
     bool ok = save(window, out.filePath(QStringLiteral("converter-lire.png")));
@@ -36,5 +39,10 @@ int main(int argc, char *argv[])
     QTest::mouseClick(window->findChild<QRadioButton *>(QStringLiteral("Option2")), Qt::LeftButton);
     QTest::keyClicks(window->findChild<QLineEdit *>(QStringLiteral("Text2")), QStringLiteral("1234.5"));
     ok = save(window, out.filePath(QStringLiteral("converter-euro.png"))) && ok;
+
+    window->findChild<QAction *>(QStringLiteral("info"))->trigger();
+    for (QWidget *about : QApplication::topLevelWidgets())
+        if (about->objectName() == u"frmAbout")
+            ok = save(about, out.filePath(QStringLiteral("about.png"))) && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "runtime/controls.h"
+#include "runtime/form.h"
+#include "runtime/registry.h"
+
+class QLabel;
+class QPushButton;
+
+namespace runtime {
+class Platform;
+}
+
+// The About window: the program's name, version and credits, and the way to
+// the system-information tool.
+class frmAbout : public runtime::Form {
+public:
+    explicit frmAbout(runtime::Platform &platform);
+
+    static std::span<const runtime::Control> layout();
+
+    void StartSysInfo();
+    bool GetKeyValue(runtime::RegKey KeyRoot, const std::string &KeyName, const std::string &SubKeyRef,
+                     std::string &KeyVal);
+
+private:
+    QWidget *build() override;
+    void Form_Load() override;
+
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+
+    runtime::Platform &platform_;
+    QLabel *lblVersion = nullptr;
+};

@@ -1,0 +1,31 @@
+#include "app/desktop_platform.h"
+
+#include <QFileInfo>
+#include <QProcess>
+
+#include "about/sysinfo_registry.h"
+#include "runtime/win32_registry.h"
+
+using namespace runtime;
+
+Registry &DesktopPlatform::registry()
+{
+    if (!registry_) {
+#ifdef _WIN32
+        registry_ = std::make_unique<Win32Registry>();
+#else
+        registry_ = std::make_unique<MemoryRegistry>(sysInfoRegistry());
+#endif
+    }
+    return *registry_;
+}
+
+bool DesktopPlatform::fileExists(const std::string &path)
+{
+    return QFileInfo(QString::fromLocal8Bit(path)).isFile();
+}
+
+bool DesktopPlatform::startProgram(const std::string &path)
+{
+    return QProcess::startDetached(QString::fromLocal8Bit(path), {});
+}

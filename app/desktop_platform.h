@@ -1,0 +1,18 @@
+#pragma once
+
+#include <memory>
+
+#include "runtime/platform.h"
+#include "runtime/registry.h"
+
+// The real platform: the Windows registry on Windows; elsewhere a registry
+// built in memory at the first look-up (see sysinfo_registry.h).
+class DesktopPlatform : public runtime::Platform {
+public:
+    runtime::Registry &registry() override;
+    bool fileExists(const std::string &path) override;
+    bool startProgram(const std::string &path) override;
+
+private:
+    std::unique_ptr<runtime::Registry> registry_;
+};

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "runtime/memory_registry.h"
+#include "runtime/platform.h"
+
+// The registry as a standard user meets it: keys under HKEY_LOCAL_MACHINE
+// open for reading only. It also keeps count of the handles left open and of
+// the closes of handles never opened.
+class StandardUserRegistry : public runtime::Registry {
+public:
+    runtime::MemoryRegistry values;
+    int openHandles = 0;
+    int badCloses = 0;
+
+    long open(runtime::RegKey root, const std::string &subKey, std::uint32_t access, runtime::RegKey *key) override
+    {
+        constexpr std::uint32_t kWriteRights = 0x2 | 0x4 | 0x20 | 0x40000 | 0x80000;
+        if (root == runtime::kHKeyLocalMachine && (access & kWriteRights))
+            return runtime::kErrorAccessDenied;
+        const long result = values.open(root, subKey, access, key);
+        openHandles += result == runtime::kErrorSuccess;
+        return result;
+    }
+    long query(runtime::RegKey key, const std::string &name, std::uint32_t *type, char *data,
+               std::uint32_t *size) override
+    {
+        return values.query(key, name, type, data, size);
+    }
+    long close(runtime::RegKey key) override
+    {
+        const long result = values.close(key);
+        if (result == runtime::kErrorSuccess)
+            --openHandles;
+        else
+            ++badCloses;
+        return result;
+    }
+};
+
+// A platform that starts nothing: it records what it is asked instead.
+class FakePlatform : public runtime::Platform {
+public:
+    StandardUserRegistry store;
+    std::set<std::string> files;
+    bool startSucceeds = true;
+    std::vector<std::string> fileTests;
+    std::vector<std::string> started;
+
+    runtime::Registry &registry() override { return store; }
+    bool fileExists(const std::string &path) override
+    {
+        fileTests.push_back(path);
+        return files.contains(path);
+    }
+    bool startProgram(const std::string &path) override
+    {
+        started.push_back(path);
+        return startSucceeds;
+    }
+};
