@@ -4,12 +4,8 @@
 
 namespace {
 
-using runtime::Control;
-using runtime::Kind;
-using runtime::kNoColour;
-using runtime::kNoIndex;
-using runtime::kNoTab;
 using namespace colours;
+using namespace runtime;
 
 // clang-format off
 constexpr Control kLayout[] = {

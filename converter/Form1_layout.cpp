@@ -4,16 +4,12 @@
 
 namespace {
 
-using runtime::Control;
-using runtime::Kind;
-using runtime::kNoColour;
-using runtime::kNoIndex;
-using runtime::kNoTab;
 using namespace colours;
+using namespace runtime;
 
-constexpr runtime::Font kTimes12Bold{"Times New Roman", 12, true};
-constexpr runtime::Font kTimes14Bold{"Times New Roman", 14.25, true};
-constexpr runtime::Font kSans12{"MS Sans Serif", 12, false};
+constexpr Font kTimes12Bold{"Times New Roman", 12, true};
+constexpr Font kTimes14Bold{"Times New Roman", 14.25, true};
+constexpr Font kSans12{"MS Sans Serif", 12, false};
 
 // clang-format off
 constexpr Control kLayout[] = {

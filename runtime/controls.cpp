@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "runtime/option_button.h"
@@ -74,6 +75,7 @@ QWidget *create(const Control &row)
     case Kind::TextBox: {
         auto *box = new QLineEdit(caption);
         box->setAlignment(row.alignment);
+        box->setMaxLength(std::numeric_limits<int>::max()); // no limit, not Qt's 32767
         return box;
     }
     case Kind::Picture:

@@ -39,6 +39,7 @@ private Q_SLOTS:
     void convertsAsTheUserTypes_data();
     void convertsAsTheUserTypes();
     void emptiedSourceShowsZero();
+    void longTextIsReadWhole();
     void oneConversionPerChange();
     void refusesAmountsItCannotTake_data();
     void refusesAmountsItCannotTake();
@@ -181,6 +182,13 @@ void TestForm1::emptiedSourceShowsZero()
     text1->selectAll();
     QTest::keyClick(text1, Qt::Key_Delete);
     QCOMPARE(find<QLineEdit>("Text2")->text(), QStringLiteral("0,00"));
+}
+
+void TestForm1::longTextIsReadWhole()
+{
+    // Far beyond Qt's default limit of 32767 characters for a line edit.
+    paste(find<QLineEdit>("Text1"), QString(100000, u'0') + QStringLiteral("1936.27"));
+    QCOMPARE(find<QLineEdit>("Text2")->text(), QStringLiteral("1,00"));
 }
 
 void TestForm1::oneConversionPerChange()

@@ -1,0 +1,26 @@
+// Replays a fuzz target's corpus without libFuzzer, so that every build can
+// check the inputs found so far.  Usage: replay FILE_OR_DIRECTORY...
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size);
+
+int main(int argc, char *argv[])
+{
+    int replayed = 0;
+    for (int i = 1; i < argc; ++i) {
+        for (const auto &entry : std::filesystem::recursive_directory_iterator(argv[i])) {
+            if (!entry.is_regular_file())
+                continue;
+            std::ifstream file(entry.path(), std::ios::binary);
+            const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
+            LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+            ++replayed;
+        }
+    }
+    std::printf("replayed %d inputs\n", replayed);
+    return replayed > 0 ? 0 : 1;
+}
