@@ -12,6 +12,7 @@ int main(int argc, char *argv[])
     // The application's title, which message boxes without one of their own
     // show. Not a display name: Qt would append that to every window title.
     QApplication::setApplicationName(QStringLiteral("Valutrino"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.valutrino.Valutrino"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/euro-coin-64.png")));
     // The program ends when its last window is unloaded, not merely hidden.
