@@ -10,7 +10,6 @@
 #include <limits>
 #include <vector>
 
-#include "runtime/option_button.h"
 
 namespace runtime {
 
@@ -122,8 +121,6 @@ void layOut(QWidget *window, QWidget *client, const Window &settings, std::span<
             setBackColour(widget, row.backColour);
         if (row.accessibleName)
             widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
-        if (auto *option = qobject_cast<QRadioButton *>(widget))
-            keepSelectedAsTabStop(option);
         if (widget->focusPolicy() == Qt::NoFocus)
             continue;
         tabStops.emplace_back(row.tab, widget);

@@ -17,8 +17,4 @@ template <class Handler> void onOptionClick(QRadioButton *option, Handler handle
     });
 }
 
-// Of an option group only the selected button is a tab stop; the others can
-// still take the focus by mouse.
-void keepSelectedAsTabStop(QRadioButton *option);
-
 } // namespace runtime

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -36,6 +37,7 @@ private Q_SLOTS:
 
     void startsInLireMode();
     void drawsOnTheWindowsBeige();
+    void everyFocusableControlHasAName();
     void convertsAsTheUserTypes_data();
     void convertsAsTheUserTypes();
     void emptiedSourceShowsZero();
@@ -143,6 +145,18 @@ void TestForm1::drawsOnTheWindowsBeige()
     QCOMPARE(image.pixelColor(18, 120), kBeige);
     QCOMPARE(image.pixelColor(38, 72), kBeige);
     QCOMPARE(image.pixelColor(172, 60), kBeige);
+}
+
+void TestForm1::everyFocusableControlHasAName()
+{
+    // What a screen reader says: never empty, never a bare symbol or "&C".
+    for (QWidget *control : client()->findChildren<QWidget *>()) {
+        if (control->focusPolicy() == Qt::NoFocus)
+            continue;
+        const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty() && !name.contains(u'&') && name != u"£" && name != u"€",
+                 qPrintable(control->objectName() + QStringLiteral(": ") + name));
+    }
 }
 
 void TestForm1::convertsAsTheUserTypes_data()
