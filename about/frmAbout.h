@@ -20,13 +20,12 @@ class frmAbout : public runtime::Form {
 public:
     explicit frmAbout(runtime::Platform &platform);
 
-    static std::span<const runtime::Control> layout();
-
     void StartSysInfo();
     bool GetKeyValue(runtime::RegKey KeyRoot, const std::string &KeyName, const std::string &SubKeyRef,
                      std::string &KeyVal);
 
 private:
+    static std::span<const runtime::Control> layout();
     QWidget *build() override;
     void Form_Load() override;
 

@@ -28,9 +28,8 @@ public:
     explicit Form1(runtime::Platform &platform);
     ~Form1() override;
 
-    static std::span<const runtime::Control> layout();
-
 private:
+    static std::span<const runtime::Control> layout();
     QWidget *build() override;
     void Form_Load() override;
 

@@ -10,7 +10,6 @@
 #include <limits>
 #include <vector>
 
-
 namespace runtime {
 
 QColor toQColor(std::uint32_t colour)
