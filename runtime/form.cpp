@@ -12,7 +12,7 @@ namespace runtime {
 Form::~Form()
 {
     if (window_) {
-        formUnloaded(this);
+        formDestroyed(this);
         delete window_;
     }
 }

@@ -26,10 +26,14 @@ void formLoaded(Form *form)
 
 void formUnloaded(Form *form)
 {
-    auto &forms = loadedForms();
-    std::erase(forms, form);
-    if (forms.empty())
+    formDestroyed(form);
+    if (loadedForms().empty())
         QCoreApplication::exit(0);
+}
+
+void formDestroyed(Form *form)
+{
+    std::erase(loadedForms(), form);
 }
 
 void endProgram()
