@@ -1,6 +1,6 @@
 #include "runtime/form.h"
 
-#include <QCloseEvent>
+#include <QEvent>
 #include <QWidget>
 
 #include <utility>
