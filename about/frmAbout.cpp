@@ -1,52 +1,23 @@
 #include "about/frmAbout.h"
 
-#include <QLabel>
-#include <QPushButton>
-
 #include "about/registry_value.h"
 #include "about/sysinfo_registry.h"
-#include "app/colours.h"
-#include "runtime/dialog.h"
 #include "runtime/message_box.h"
 #include "runtime/platform.h"
 
-namespace {
+frmAbout::frmAbout(runtime::Platform &platform) : Form(Layout()), platform_(platform) {}
 
-constexpr runtime::Window kWindow{"", 5175, 2340, colours::Beige};
-
-// Where the client area stands on the screen, in pixels.
-constexpr QPoint kScreenPosition(146, 206);
-
-} // namespace
-
-frmAbout::frmAbout(runtime::Platform &platform) : platform_(platform) {}
-
-QWidget *frmAbout::build()
+void frmAbout::bind()
 {
-    // Fixed dialog frame: a close button only. No parent window, so that it
-    // outlives the converter when the user closes that first.
-    auto *window = new runtime::Dialog;
-    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                           | Qt::MSWindowsFixedSizeDialogHint);
-    window->setObjectName(QStringLiteral("frmAbout"));
-    runtime::layOut(window, window, kWindow, layout());
-    window->setGeometry(QRect(kScreenPosition, window->size()));
-
-    auto *cmdOK = runtime::control<QPushButton>(window, "cmdOK");
-    auto *cmdSysInfo = runtime::control<QPushButton>(window, "cmdSysInfo");
-    lblVersion = runtime::control<QLabel>(window, "lblVersion");
-    cmdOK->setDefault(true);
-    window->setCancelButton(cmdOK);
-
-    QObject::connect(cmdOK, &QPushButton::clicked, cmdOK, [this] { cmdOK_Click(); });
-    QObject::connect(cmdSysInfo, &QPushButton::clicked, cmdSysInfo, [this] { cmdSysInfo_Click(); });
-    return window;
+    lblVersion = &control<runtime::Label>("lblVersion");
+    control<runtime::CommandButton>("cmdOK").Click = [this] { cmdOK_Click(); };
+    control<runtime::CommandButton>("cmdSysInfo").Click = [this] { cmdSysInfo_Click(); };
 }
 
 void frmAbout::Form_Load()
 {
-    window()->setWindowTitle(QStringLiteral("Informazioni su Valutrino"));
-    lblVersion->setText(QStringLiteral("Versione 1.10 (06/01/2001)"));
+    setCaption("Informazioni su Valutrino");
+    lblVersion->setCaption("Versione 1.10 (06/01/2001)");
 }
 
 void frmAbout::cmdOK_Click()
@@ -74,8 +45,7 @@ void frmAbout::StartSysInfo()
             return;
     } catch (...) {
     }
-    runtime::MsgBox(QStringLiteral("Le informazioni sul sistema non sono attualmente disponibili."),
-                    runtime::MsgBoxIcon::None);
+    runtime::MsgBox("Le informazioni sul sistema non sono attualmente disponibili.", runtime::MsgBoxIcon::None);
 }
 
 bool frmAbout::GetKeyValue(runtime::RegKey KeyRoot, const std::string &KeyName, const std::string &SubKeyRef,

@@ -1,14 +1,10 @@
 #pragma once
 
-#include <span>
 #include <string>
 
 #include "runtime/controls.h"
 #include "runtime/form.h"
 #include "runtime/registry.h"
-
-class QLabel;
-class QPushButton;
 
 namespace runtime {
 class Platform;
@@ -25,13 +21,13 @@ public:
                      std::string &KeyVal);
 
 private:
-    static std::span<const runtime::Control> layout();
-    QWidget *build() override;
+    static const runtime::WindowLayout &Layout();
+    void bind() override;
     void Form_Load() override;
 
     void cmdOK_Click();
     void cmdSysInfo_Click();
 
     runtime::Platform &platform_;
-    QLabel *lblVersion = nullptr;
+    runtime::Label *lblVersion = nullptr;
 };

@@ -1,6 +1,30 @@
 #include "about/sysinfo_registry.h"
 
-#include <QStandardPaths>
+#include <cstdlib>
+#include <filesystem>
+#include <string_view>
+
+namespace {
+
+// The program of that name in the folders of the PATH, or "".
+std::string findExecutable(std::string_view name)
+{
+    namespace fs = std::filesystem;
+    const char *path = std::getenv("PATH");
+    std::string_view folders = path ? path : "";
+    while (!folders.empty()) {
+        const auto colon = folders.find(':');
+        const fs::path candidate = fs::path(folders.substr(0, colon)) / name;
+        std::error_code error;
+        const fs::file_status status = fs::status(candidate, error);
+        if (fs::is_regular_file(status) && (status.permissions() & fs::perms::owner_exec) != fs::perms::none)
+            return candidate.string();
+        folders.remove_prefix(colon == std::string_view::npos ? folders.size() : colon + 1);
+    }
+    return {};
+}
+
+} // namespace
 
 runtime::MemoryRegistry sysInfoRegistry()
 {
@@ -12,9 +36,9 @@ runtime::MemoryRegistry sysInfoRegistry()
 
     runtime::MemoryRegistry registry;
     for (const char *program : kPrograms) {
-        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(program));
-        if (!path.isEmpty()) {
-            registry.setString(runtime::kHKeyLocalMachine, kSysInfoKey, kSysInfoValue, path.toLocal8Bit().toStdString());
+        const std::string path = findExecutable(program);
+        if (!path.empty()) {
+            registry.setString(runtime::kHKeyLocalMachine, kSysInfoKey, kSysInfoValue, path);
             break;
         }
     }

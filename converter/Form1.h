@@ -1,21 +1,13 @@
 #pragma once
 
-
-#include <cstdint>
 #include <memory>
-#include <span>
-#include <string>
 
 #include "converter/conversion.h"
 #include "runtime/controls.h"
 #include "runtime/form.h"
+#include "runtime/program.h"
 
-class QAction;
 class frmAbout;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
 
 namespace runtime {
 class Platform;
@@ -29,37 +21,34 @@ public:
     ~Form1() override;
 
 private:
-    static std::span<const runtime::Control> layout();
-    QWidget *build() override;
+    static const runtime::WindowLayout &Layout();
+    void bind() override;
     void Form_Load() override;
 
     void Text1_Change();
     void Text2_Change();
     void Option1_Click();
     void Option2_Click();
-    void Command1_Click(std::int16_t Index);
-    void Command3_Click(std::int16_t Index);
+    void Command1_Click(runtime::Index Index);
+    void Command3_Click(runtime::Index Index);
     void info_Click();
     void chiudi_Click();
 
-    void convert(QLineEdit *source, QLineEdit *target, amounts::Direction direction);
-    double readAmount(const QLineEdit *box) const;
+    void convert(runtime::TextBox &source, runtime::TextBox &target, amounts::Direction direction);
 
-    QRadioButton *Option1 = nullptr;
-    QRadioButton *Option2 = nullptr;
-    runtime::ControlArray<QLabel> Label1;
-    QLineEdit *Text1 = nullptr;
-    QLineEdit *Text2 = nullptr;
-    runtime::ControlArray<QPushButton> Command1;
-    runtime::ControlArray<QPushButton> Command3;
-    QAction *info = nullptr;
-    QAction *chiudi = nullptr;
+    runtime::OptionButton *Option1 = nullptr;
+    runtime::OptionButton *Option2 = nullptr;
+    runtime::ControlArray<runtime::Label> Label1;
+    runtime::TextBox *Text1 = nullptr;
+    runtime::TextBox *Text2 = nullptr;
+    runtime::ControlArray<runtime::CommandButton> Command1;
+    runtime::ControlArray<runtime::CommandButton> Command3;
+    runtime::MenuItem *info = nullptr;
+    runtime::MenuItem *chiudi = nullptr;
 
     runtime::Platform &platform_;
     // Made on the first "Info" and kept, loaded or not, until the program ends.
     std::unique_ptr<frmAbout> about_;
-
     // The user's separators, read once: the window formats every amount.
-    std::string groupSeparator_;
-    std::string decimalSeparator_;
+    const runtime::Separators separators_;
 };

@@ -1,95 +1,103 @@
 #pragma once
 
-#include <QAbstractButton>
-#include <QString>
-#include <QWidget>
-
-#include <cstdint>
+#include <functional>
 #include <map>
-#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "runtime/types.h"
 
 namespace runtime {
 
-// A picture shows its image at natural size, a stretched picture fills its
-// box; a line is drawn in its fore colour.
-enum class Kind { Label, OptionButton, TextBox, Picture, StretchedPicture, CommandButton, Line };
+bool programEnded();
 
-struct Font {
-    const char *family; // "Times New Roman" or "MS Sans Serif"
-    double points;
-    bool bold;
+// An event of a control: the one handler its window connected. Raised only
+// while the program runs; a nested raise runs to completion before the
+// assignment that caused it returns.
+template <class... Args> class Event {
+public:
+    Event &operator=(std::function<void(Args...)> handler)
+    {
+        handler_ = std::move(handler);
+        return *this;
+    }
+    void raise(Args... args) const
+    {
+        if (handler_ && !programEnded())
+            handler_(args...);
+    }
+
+private:
+    std::function<void(Args...)> handler_;
 };
 
-inline constexpr std::uint32_t kNoColour = 0xFFFFFFFF; // keep the system's
-inline constexpr int kNoIndex = -1;
-inline constexpr int kNoTab = -1;
-
-// One row of a window's layout: geometry in twips, colours as 0x00BBGGRR.
-struct Control {
-    const char *name;
-    Kind kind;
-    int index; // within its control array, or kNoIndex
-    const char *caption;
-    int left, top, width, height;
-    const Font *font; // nullptr: the window's default font
-    std::uint32_t foreColour;
-    std::uint32_t backColour; // kNoColour: transparent label, system button face
-    int tab;
-    const char *accessibleName; // nullptr: the caption says it
-    Qt::Alignment alignment = Qt::AlignLeft;
+// What every control of a window is; the kinds below say what the windows
+// may do with each.
+class Control {
+public:
+    virtual ~Control() = default;
 };
 
-// A window's own settings; its client area is the client widget.
-struct Window {
-    const char *title;
-    int clientWidth, clientHeight; // twips
-    std::uint32_t backColour;
+class TextBox : public Control {
+public:
+    virtual std::string text() const = 0;
+    // Raises Change when the text differs from the current one, and only then.
+    virtual void setText(std::string_view text) = 0;
+    // A locked box takes the focus but cannot be edited.
+    virtual void setLocked(Boolean locked) = 0;
+    virtual void setFocus() = 0;
+
+    Event<> Change;
 };
 
-inline constexpr int kTwipsPerPixel = 15;
-constexpr int pixels(int twips) { return twips / kTwipsPerPixel; }
+class OptionButton : public Control {
+public:
+    virtual Boolean value() const = 0;
+    // True selects it and clears the others of its group. Click is raised when
+    // it was not selected, never when it already was; the buttons cleared
+    // raise nothing.
+    virtual void setValue(Boolean value) = 0;
+    virtual void setForeColor(Colour colour) = 0;
 
-QColor toQColor(std::uint32_t colour);
-QFont toQFont(const Font &font);
-void setForeColour(QWidget *control, std::uint32_t colour);
-void setBackColour(QWidget *control, std::uint32_t colour);
+    // Also raised when the user selects it, under the same rule.
+    Event<> Click;
+};
 
-// Lays out a window: its title, a fixed client area in the window's colour
-// and default font, and the controls as children of client, in tab order, with
-// the focus on the lowest tab position. A control array's members share their
-// name and carry their index in the property "Index".
-void layOut(QWidget *window, QWidget *client, const Window &settings, std::span<const Control> controls);
+class CommandButton : public Control {
+public:
+    virtual std::string caption() const = 0;
 
-template <class T> T *control(const QWidget *client, const char *name)
-{
-    T *found = client->findChild<T *>(QString::fromLatin1(name));
-    Q_ASSERT(found);
-    return found;
-}
+    Event<> Click;
+};
 
-// Controls sharing one name, told apart by a 16-bit index that need not be
+class Label : public Control {
+public:
+    virtual void setCaption(std::string_view caption) = 0;
+    virtual void setForeColor(Colour colour) = 0;
+};
+
+class MenuItem : public Control {
+public:
+    Event<> Click;
+};
+
+// Controls sharing one name, told apart by an index that need not be
 // contiguous.
 template <class T> class ControlArray {
 public:
-    ControlArray() = default;
-    ControlArray(const QWidget *client, const char *name)
+    void add(Index index, T &member) { members_[index] = &member; }
+    T &operator()(Index index) const { return *members_.at(index); }
+
+    // Click of every member, passing the member's index.
+    void onClick(std::function<void(Index)> handler)
     {
-        for (T *member : client->findChildren<T *>(QString::fromLatin1(name)))
-            members_[static_cast<std::int16_t>(member->property("Index").toInt())] = member;
+        for (auto &[index, member] : members_)
+            member->Click = [handler, index = index] { handler(index); };
     }
-    T *operator()(std::int16_t index) const { return members_.at(index); }
-    auto begin() const { return members_.begin(); }
-    auto end() const { return members_.end(); }
 
 private:
-    std::map<std::int16_t, T *> members_;
+    std::map<Index, T *> members_;
 };
-
-// Click of each member of a button array, passing the member's index.
-template <class T, class Handler> void onClick(const ControlArray<T> &array, Handler handler)
-{
-    for (const auto &[index, button] : array)
-        QObject::connect(button, &QAbstractButton::clicked, button, [handler, index] { handler(index); });
-}
 
 } // namespace runtime

@@ -1,8 +1,5 @@
 #include "runtime/form.h"
 
-#include <QEvent>
-#include <QWidget>
-
 #include <utility>
 
 #include "runtime/program.h"
@@ -11,18 +8,16 @@ namespace runtime {
 
 Form::~Form()
 {
-    if (window_) {
+    if (window_)
         formDestroyed(this);
-        delete window_;
-    }
 }
 
 void Form::load()
 {
     if (window_)
         return;
-    window_ = build();
-    window_->installEventFilter(this);
+    window_ = createWindow(layout_, *this);
+    bind();
     formLoaded(this);
     Form_Load();
 }
@@ -31,30 +26,15 @@ void Form::show()
 {
     load();
     window_->show();
-    window_->raise();
-    window_->activateWindow();
 }
 
 void Form::unload()
 {
     if (!window_)
         return;
-    // Deferred: unloading is often asked by a handler of the window itself.
-    QWidget *window = std::exchange(window_, nullptr);
-    window->hide();
-    window->deleteLater();
+    window_->hide();
+    destroyLater(std::exchange(window_, nullptr));
     formUnloaded(this);
-}
-
-bool Form::eventFilter(QObject *watched, QEvent *event)
-{
-    // The title bar's close button unloads the window like the program would.
-    if (watched == window_ && event->type() == QEvent::Close) {
-        event->accept();
-        unload();
-        return true;
-    }
-    return false;
 }
 
 } // namespace runtime

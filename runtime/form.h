@@ -1,36 +1,58 @@
 #pragma once
 
-#include <QObject>
+#include <memory>
+#include <string_view>
 
-class QWidget;
+#include "runtime/controls.h"
+#include "runtime/layout.h"
+#include "runtime/window.h"
 
 namespace runtime {
 
-// A window object that outlives its window. Loading builds the window with
-// its controls and runs Form_Load; unloading destroys the window but keeps the
-// object, so that it can be loaded again.
-class Form : public QObject {
+// A window object that outlives its window. Loading makes the window from
+// the layout with its controls and runs Form_Load; unloading destroys the
+// window but keeps the object, so that it can be loaded again.
+class Form {
 public:
-    ~Form() override;
+    virtual ~Form();
+    Form(const Form &) = delete;
+    Form &operator=(const Form &) = delete;
 
     bool isLoaded() const { return window_ != nullptr; }
-    QWidget *window() const { return window_; }
+    Window *window() const { return window_.get(); }
+    const WindowLayout &layout() const { return layout_; }
 
     void load();
     // Visible = True: loads the window if needed and shows it without blocking.
     void show();
     void unload();
+    void setCaption(std::string_view caption) { window_->setCaption(caption); }
 
 protected:
-    Form() = default;
-    // The window and its controls as laid out, with their handlers connected.
-    virtual QWidget *build() = 0;
+    explicit Form(const WindowLayout &layout) : layout_(layout) {}
+
+    // Finds the window's controls and connects their handlers.
+    virtual void bind() = 0;
     virtual void Form_Load() {}
 
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    template <class T> T &control(std::string_view name) const { return found<T>(name, kNoIndex); }
+    template <class T> ControlArray<T> controlArray(std::string_view name) const
+    {
+        ControlArray<T> array;
+        for (const Control &row : layout_.controls)
+            if (name == row.name)
+                array.add(row.index, found<T>(name, row.index));
+        return array;
+    }
 
 private:
-    QWidget *window_ = nullptr;
+    template <class T> T &found(std::string_view name, Index index) const
+    {
+        return dynamic_cast<T &>(*window_->find(name, index));
+    }
+
+    const WindowLayout &layout_;
+    std::unique_ptr<Window> window_;
 };
 
 } // namespace runtime

@@ -1,8 +1,5 @@
 #include "runtime/program.h"
 
-#include <QCoreApplication>
-#include <QWidget>
-
 #include <algorithm>
 #include <vector>
 
@@ -17,10 +14,19 @@ std::vector<Form *> &loadedForms()
     return forms;
 }
 
+bool &ended()
+{
+    static bool value = false;
+    return value;
+}
+
 } // namespace
 
 void formLoaded(Form *form)
 {
+    // The first window of a program that ended before starts a new one.
+    if (loadedForms().empty())
+        ended() = false;
     loadedForms().push_back(form);
 }
 
@@ -28,7 +34,7 @@ void formUnloaded(Form *form)
 {
     formDestroyed(form);
     if (loadedForms().empty())
-        QCoreApplication::exit(0);
+        quit();
 }
 
 void formDestroyed(Form *form)
@@ -38,13 +44,17 @@ void formDestroyed(Form *form)
 
 void endProgram()
 {
-    // Hidden, not closed: closing would unload each window through its own
-    // handlers, and none may run any more.
-    for (Form *form : loadedForms()) {
+    // Hidden, not unloaded: unloading would run the windows' own handlers,
+    // and none may run any more.
+    ended() = true;
+    for (Form *form : loadedForms())
         form->window()->hide();
-        form->window()->setEnabled(false);
-    }
-    QCoreApplication::exit(0);
+    quit();
+}
+
+bool programEnded()
+{
+    return ended();
 }
 
 } // namespace runtime

@@ -1,22 +1,16 @@
-#include "app/desktop_platform.h"
+#include "runtime/desktop_platform.h"
 
 #include <QFileInfo>
 #include <QProcess>
 
 #include "about/sysinfo_registry.h"
-#include "runtime/win32_registry.h"
 
 using namespace runtime;
 
 Registry &DesktopPlatform::registry()
 {
-    if (!registry_) {
-#ifdef _WIN32
-        registry_ = std::make_unique<Win32Registry>();
-#else
+    if (!registry_)
         registry_ = std::make_unique<MemoryRegistry>(sysInfoRegistry());
-#endif
-    }
     return *registry_;
 }
 

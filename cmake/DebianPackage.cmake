@@ -1,0 +1,12 @@
+# `./dev package`: a Debian package of what `cmake --install` puts in place.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME valutrino)
+set(CPACK_PACKAGE_VERSION 1.00)
+set(CPACK_PACKAGE_CONTACT "Marco Bellini <info@valutrino.it>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Converte importi tra lire italiane ed euro")
+set(CPACK_PACKAGE_DESCRIPTION "Valutrino converte gli importi tra lire italiane ed euro al cambio fisso di 1936,27 lire per un euro, mentre si digita.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
+include(CPack)

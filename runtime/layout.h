@@ -1,0 +1,77 @@
+#pragma once
+
+#include <span>
+
+#include "runtime/types.h"
+
+namespace runtime {
+
+// A picture shows its image at natural size, a stretched picture fills its
+// box; a line runs along the top of its box in its fore colour.
+enum class Kind { Label, OptionButton, TextBox, Picture, StretchedPicture, CommandButton, Line };
+
+enum class Align { Left, Right };
+
+struct Font {
+    const char *family; // "Times New Roman" or "MS Sans Serif"
+    double points;
+    bool bold;
+};
+
+inline constexpr int kNoTab = -1;
+
+// One row of a window's layout. Geometry in twips from the client area's
+// top-left corner; texts in UTF-8, "&" before an access key. A picture's
+// caption names the picture ("euro-coin").
+struct Control {
+    const char *name;
+    Kind kind;
+    Index index; // within its control array, or kNoIndex
+    const char *caption;
+    int left, top, width, height;
+    const Font *font; // nullptr: the window's default font, MS Sans Serif 8
+    Colour foreColour;
+    Colour backColour; // kNoColour: a transparent label, the system's button face
+    int tab;           // tab position; option buttons of one window form one group
+    const char *accessibleName; // nullptr: the caption says it
+    Align alignment = Align::Left;
+    // A label that wraps breaks its caption into lines within its width; one
+    // that does not draws a single line, clipped at its box.
+    bool wrap = false;
+    // An option button's Value when it is created.
+    Boolean value = False;
+};
+
+struct MenuItem {
+    const char *name;
+    const char *caption;
+};
+
+struct Menu {
+    const char *name;
+    const char *caption;
+    std::span<const MenuItem> items;
+};
+
+// Fixed single: close and minimise, a taskbar entry. Fixed dialog: a close
+// button only, no taskbar entry. Neither can be resized.
+enum class Border { FixedSingle, FixedDialog };
+
+struct WindowLayout {
+    const char *name; // "Form1"
+    const char *caption;
+    Border border;
+    int clientWidth, clientHeight; // twips
+    Colour backColour;
+    // Where the client area's top-left corner stands on the screen, in twips;
+    // with placed false, where the window system puts a new window.
+    bool placed;
+    int screenLeft, screenTop;
+    const char *icon;          // a picture's name
+    const char *defaultButton; // pressed by Enter, or nullptr
+    const char *cancelButton;  // pressed by Esc, or nullptr
+    std::span<const Menu> menus;
+    std::span<const Control> controls;
+};
+
+} // namespace runtime
