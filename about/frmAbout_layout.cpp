@@ -8,7 +8,7 @@ using namespace colours;
 using namespace runtime;
 
 // clang-format off
-constexpr Control kControls[] = {
+constexpr ControlLayout kControls[] = {
 //   name          kind                    index     caption                   left  top   width height font     fore       back       tab     accessible name            alignment    wrap
     {"cmdOK",      Kind::CommandButton,    kNoIndex, "OK",                     3840, 1320, 1260, 345,   nullptr, kNoColour, kNoColour, 0,      nullptr},
     {"cmdSysInfo", Kind::CommandButton,    kNoIndex, "&System Info...",        3840, 1800, 1245, 345,   nullptr, kNoColour, kNoColour, 1,      "Informazioni di sistema"},

@@ -12,7 +12,7 @@ constexpr Font kTimes14Bold{"Times New Roman", 14.25, true};
 constexpr Font kSans12{"MS Sans Serif", 12, false};
 
 // clang-format off
-constexpr Control kControls[] = {
+constexpr ControlLayout kControls[] = {
 //   name        kind                 index     caption                                   left   top   width height font           fore       back         tab     accessible name    alignment     wrap   value
     {"Label2",   Kind::Label,         kNoIndex, "Selezionare la valuta da convertire :",  90,    405,  3570, 405,   &kTimes12Bold, Black,     kNoColour,   17,     nullptr},
     {"Option1",  Kind::OptionButton,  kNoIndex, "£",                                      1320,  855,  480,  255,   &kTimes14Bold, DarkGrey,  Beige,       15,     "Lire",            Align::Left,  false, True},
@@ -37,13 +37,13 @@ constexpr Control kControls[] = {
     {"Command3", Kind::CommandButton, 12,       "&C",                                     4440,  2160, 360,  375,   nullptr,       kNoColour, kNoColour,   10,     "Cancella"},
 };
 
-constexpr runtime::MenuItem kFileItems[] = {
+constexpr MenuItemLayout kFileItems[] = {
     {"info",   "&Info"},
     {"chiudi", "&Chiudi"},
 };
 // clang-format on
 
-constexpr Menu kMenus[] = {{"file", "&File", kFileItems}};
+constexpr MenuLayout kMenus[] = {{"file", "&File", kFileItems}};
 
 constexpr WindowLayout kLayout{
     .name = "Form1",

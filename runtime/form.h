@@ -39,7 +39,7 @@ protected:
     template <class T> ControlArray<T> controlArray(std::string_view name) const
     {
         ControlArray<T> array;
-        for (const Control &row : layout_.controls)
+        for (const ControlLayout &row : layout_.controls)
             if (name == row.name)
                 array.add(row.index, found<T>(name, row.index));
         return array;

@@ -23,7 +23,7 @@ inline constexpr int kNoTab = -1;
 // One row of a window's layout. Geometry in twips from the client area's
 // top-left corner; texts in UTF-8, "&" before an access key. A picture's
 // caption names the picture ("euro-coin").
-struct Control {
+struct ControlLayout {
     const char *name;
     Kind kind;
     Index index; // within its control array, or kNoIndex
@@ -42,15 +42,15 @@ struct Control {
     Boolean value = False;
 };
 
-struct MenuItem {
+struct MenuItemLayout {
     const char *name;
     const char *caption;
 };
 
-struct Menu {
+struct MenuLayout {
     const char *name;
     const char *caption;
-    std::span<const MenuItem> items;
+    std::span<const MenuItemLayout> items;
 };
 
 // Fixed single: close and minimise, a taskbar entry. Fixed dialog: a close
@@ -70,8 +70,8 @@ struct WindowLayout {
     const char *icon;          // a picture's name
     const char *defaultButton; // pressed by Enter, or nullptr
     const char *cancelButton;  // pressed by Esc, or nullptr
-    std::span<const Menu> menus;
-    std::span<const Control> controls;
+    std::span<const MenuLayout> menus;
+    std::span<const ControlLayout> controls;
 };
 
 } // namespace runtime

@@ -1,7 +1,7 @@
 // Every euro amount from 0,00 to 100.000,00 and every whole lire amount up to
 // 10.000.000, converted through the program's own reading, conversion and
-// formatting, against exact decimal arithmetic with halves away from zero.
-#include <QTest>
+// formatting, against exact integer arithmetic with halves away from zero.
+#include <doctest/doctest.h>
 
 #include <cstdint>
 #include <string>
@@ -11,8 +11,6 @@
 #include "converter/conversion.h"
 
 namespace {
-
-const amounts::Separators kItalian{".", ","};
 
 // Whole cents as the Italian "#.##0,00", straight from the integer.
 std::string italianCents(std::int64_t cents)
@@ -30,45 +28,32 @@ std::string italianCents(std::int64_t cents)
 
 std::string converted(const std::string &typed, amounts::Direction direction)
 {
-    return amounts::formatAmount(amounts::convert(amounts::readAmount(typed), direction), kItalian);
+    return amounts::formatAmount(amounts::convert(amounts::readAmount(typed), direction), {".", ","});
 }
 
 } // namespace
 
-class TestExhaustive : public QObject {
-    Q_OBJECT
-
-private Q_SLOTS:
-    void everyEuroCentToLire();
-    void everyWholeLiraToEuro();
-};
-
-void TestExhaustive::everyEuroCentToLire()
+TEST_CASE("every euro cent to 100.000 euro converts to the exact lire")
 {
     int mismatches = 0;
     for (std::int64_t cents = 0; cents <= 10'000'000; ++cents) {
         const std::string typed = std::to_string(cents / 100) + '.' + char('0' + cents / 10 % 10) + char('0' + cents % 10);
         // cents/100 euro × 1936.27 is cents × 193627 / 100 lire cents.
         const std::string expected = italianCents((cents * 193627 + 50) / 100);
-        const std::string actual = converted(typed, amounts::Direction::EuroToLire);
-        if (actual != expected && ++mismatches <= 5)
-            qWarning("%s euro: %s lire, exact %s", typed.c_str(), actual.c_str(), expected.c_str());
+        if (converted(typed, amounts::Direction::EuroToLire) != expected && ++mismatches <= 5)
+            FAIL_CHECK(typed << " euro should be " << expected << " lire");
     }
-    QCOMPARE(mismatches, 0);
+    CHECK(mismatches == 0);
 }
 
-void TestExhaustive::everyWholeLiraToEuro()
+TEST_CASE("every whole lira to 10.000.000 converts to the exact euro")
 {
     int mismatches = 0;
     for (std::int64_t lire = 0; lire <= 10'000'000; ++lire) {
         // lire / 1936.27 euro is lire × 10000 / 193627 euro cents.
         const std::string expected = italianCents((lire * 20000 + 193627) / (2 * 193627));
-        const std::string actual = converted(std::to_string(lire), amounts::Direction::LireToEuro);
-        if (actual != expected && ++mismatches <= 5)
-            qWarning("%lld lire: %s euro, exact %s", static_cast<long long>(lire), actual.c_str(), expected.c_str());
+        if (converted(std::to_string(lire), amounts::Direction::LireToEuro) != expected && ++mismatches <= 5)
+            FAIL_CHECK(lire << " lire should be " << expected << " euro");
     }
-    QCOMPARE(mismatches, 0);
+    CHECK(mismatches == 0);
 }
-
-QTEST_APPLESS_MAIN(TestExhaustive)
-#include "tst_exhaustive.moc"

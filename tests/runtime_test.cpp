@@ -1,0 +1,126 @@
+// The order in which a window's handlers run, as the windows rely on it.
+#include <doctest/doctest.h>
+
+#include <string>
+#include <vector>
+
+#include "runtime/form.h"
+#include "user.h"
+
+namespace {
+
+using namespace runtime;
+
+// clang-format off
+constexpr ControlLayout kControls[] = {
+    {"A", Kind::TextBox,      kNoIndex, "", 150, 150, 1500, 375, nullptr, kNoColour, kNoColour, 0, "A"},
+    {"B", Kind::TextBox,      kNoIndex, "", 150, 600, 1500, 375, nullptr, kNoColour, kNoColour, 1, "B"},
+    {"X", Kind::OptionButton, kNoIndex, "X", 150, 1050, 900, 255, nullptr, kNoColour, kNoColour, 2, "X", Align::Left, false, True},
+    {"Y", Kind::OptionButton, kNoIndex, "Y", 1200, 1050, 900, 255, nullptr, kNoColour, kNoColour, 3, "Y"},
+};
+// clang-format on
+
+constexpr WindowLayout kLayout{
+    .name = "Events",
+    .caption = "Events",
+    .border = Border::FixedSingle,
+    .clientWidth = 3000,
+    .clientHeight = 1500,
+    .backColour = 0xCAE3ED,
+    .placed = false,
+    .screenLeft = 0,
+    .screenTop = 0,
+    .icon = "euro-coin",
+    .defaultButton = nullptr,
+    .cancelButton = nullptr,
+    .menus = {},
+    .controls = kControls,
+};
+
+// Writes down every handler run. A's Change copies A's text into B, as the
+// converter's boxes write into each other.
+class EventLog : public Form {
+public:
+    EventLog() : Form(kLayout) {}
+
+    std::vector<std::string> log;
+    TextBox *A = nullptr;
+    TextBox *B = nullptr;
+    OptionButton *X = nullptr;
+    OptionButton *Y = nullptr;
+
+private:
+    void bind() override
+    {
+        A = &control<TextBox>("A");
+        B = &control<TextBox>("B");
+        X = &control<OptionButton>("X");
+        Y = &control<OptionButton>("Y");
+        A->Change = [this] {
+            log.push_back("A_Change " + A->text());
+            B->setText(A->text());
+            log.push_back("A_Change done");
+        };
+        B->Change = [this] { log.push_back("B_Change " + B->text()); };
+        X->Click = [this] { log.push_back("X_Click"); };
+        Y->Click = [this] { log.push_back("Y_Click"); };
+    }
+};
+
+struct EventWindow {
+    EventLog form;
+    EventWindow()
+    {
+        form.show();
+        user().waitUntilShown("Events");
+    }
+};
+
+using Log = std::vector<std::string>;
+
+} // namespace
+
+TEST_CASE("a Change raised by an assignment runs to completion before the assignment returns")
+{
+    EventWindow window;
+    window.form.A->setText("12");
+    CHECK(window.form.log == Log{"A_Change 12", "B_Change 12", "A_Change done"});
+}
+
+TEST_CASE("assigning the text a box already holds raises no Change")
+{
+    EventWindow window;
+    window.form.B->setText("");
+    window.form.B->setText("7");
+    window.form.B->setText("7");
+    CHECK(window.form.log == Log{"B_Change 7"});
+}
+
+TEST_CASE("the user's typing raises Change once a key")
+{
+    EventWindow window;
+    user().click({"Events", "B"});
+    user().type("42");
+    CHECK(window.form.log == Log{"B_Change 4", "B_Change 42"});
+}
+
+TEST_CASE("an option button's Click: when it becomes selected, never when it already is")
+{
+    EventWindow window;
+    EventLog &form = window.form;
+    form.X->setValue(True); // laid out selected
+    CHECK(form.log.empty());
+
+    form.Y->setValue(True);
+    CHECK(form.log == Log{"Y_Click"});
+    CHECK(form.X->value() == False); // cleared, without a Click of its own
+    CHECK(form.Y->value() == True);
+
+    user().click({"Events", "Y"});
+    form.Y->setValue(True);
+    CHECK(form.log == Log{"Y_Click"});
+
+    user().click({"Events", "X"});
+    CHECK(form.log == Log{"Y_Click", "X_Click"});
+    CHECK(form.Y->value() == False);
+}
