@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/desktop_platform.h"
 #include "converter/Form1.h"
-#include "runtime/message_box.h"
+#include "runtime/desktop_platform.h"
+#include "runtime/program.h"
 
 namespace {
 
@@ -38,15 +38,18 @@ double medianMicroseconds(QLineEdit *source, QLineEdit *target, const QString &b
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    runtime::setMsgBoxHandler([](const QString &, runtime::MsgBoxIcon, const QString &) {});
+    runtime::Application application(argc, argv);
     DesktopPlatform platform;
     Form1 form(platform);
     form.show();
-    auto *text1 = form.window()->findChild<QLineEdit *>(QStringLiteral("Text1"));
-    auto *text2 = form.window()->findChild<QLineEdit *>(QStringLiteral("Text2"));
-    if (!QTest::qWaitForWindowActive(form.window()))
+    QWidget *window = nullptr;
+    for (QWidget *frame : QApplication::topLevelWidgets())
+        if (frame->objectName() == u"Form1")
+            window = frame;
+    if (!window || !QTest::qWaitForWindowActive(window))
         return 1;
+    auto *text1 = window->findChild<QLineEdit *>(QStringLiteral("Text1"));
+    auto *text2 = window->findChild<QLineEdit *>(QStringLiteral("Text2"));
 
     // A long text that is still an amount: leading zeros before the digits.
     const QString longText = QString(10000 - 5, u'0') + QStringLiteral("19362");

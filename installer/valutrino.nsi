@@ -1,0 +1,110 @@
+; The Windows setup program: per machine, 64-bit, Italian.
+; makensis -DICON=<host build>/resources/euro-coin.ico installer/valutrino.nsi
+; Paths are relative to this folder, where makensis works.
+
+!ifndef ICON
+  !error "Pass the program's icon: makensis -DICON=path/to/euro-coin.ico"
+!endif
+
+!define VERSION "1.00"
+!define PUBLISHER "Marco Bellini"
+!define UNINST_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Valutrino"
+
+Unicode true
+Target amd64-unicode
+SetCompressor /SOLID lzma
+RequestExecutionLevel admin
+ManifestDPIAware true
+
+Name "Valutrino"
+OutFile "../build-win/Valutrino-${VERSION}-setup.exe"
+InstallDir "$PROGRAMFILES64\Valutrino"
+; Installing again goes where the last installation went.
+InstallDirRegKey HKLM "${UNINST_KEY}" InstallLocation
+BrandingText "Valutrino ${VERSION}"
+
+!include MUI2.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_FINISHPAGE_RUN "$INSTDIR\Valutrino.exe"
+
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "Italian"
+
+VIProductVersion "1.0.0.0"
+VIFileVersion "1.0.0.0"
+VIAddVersionKey /LANG=${LANG_ITALIAN} "ProductName" "Valutrino"
+VIAddVersionKey /LANG=${LANG_ITALIAN} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ITALIAN} "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_ITALIAN} "FileDescription" "Installazione di Valutrino"
+VIAddVersionKey /LANG=${LANG_ITALIAN} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_ITALIAN} "OriginalFilename" "Valutrino-${VERSION}-setup.exe"
+VIAddVersionKey /LANG=${LANG_ITALIAN} "LegalCopyright" "© 2001 ${PUBLISHER}"
+
+; Program Files, the all-users Start menu and HKLM need an administrator even
+; where UAC is off and RequestExecutionLevel cannot ask for one.
+Function .onInit
+  SetRegView 64
+  SetShellVarContext all
+  UserInfo::GetAccountType
+  Pop $0
+  ${If} $0 != "admin"
+    MessageBox MB_ICONSTOP "Per installare Valutrino servono i diritti di amministratore." /SD IDOK
+    SetErrorLevel 740 ; ERROR_ELEVATION_REQUIRED
+    Quit
+  ${EndIf}
+FunctionEnd
+
+Section
+  ; An earlier installation goes first, wherever it is: its own uninstaller
+  ; knows what it put there. Run in place (_?=) it cannot delete itself.
+  ReadRegStr $0 HKLM "${UNINST_KEY}" InstallLocation
+  ${If} $0 != ""
+  ${AndIf} ${FileExists} "$0\uninstall.exe"
+    ExecWait '"$0\uninstall.exe" /S _?=$0'
+    Delete "$0\uninstall.exe"
+    RMDir "$0"
+  ${EndIf}
+
+  SetOutPath "$INSTDIR"
+  File "../build-win/Valutrino.exe"
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+  CreateShortcut "$SMPROGRAMS\Valutrino.lnk" "$INSTDIR\Valutrino.exe"
+
+  WriteRegStr HKLM "${UNINST_KEY}" DisplayName "Valutrino"
+  WriteRegStr HKLM "${UNINST_KEY}" DisplayVersion "${VERSION}"
+  WriteRegStr HKLM "${UNINST_KEY}" DisplayIcon "$INSTDIR\Valutrino.exe"
+  WriteRegStr HKLM "${UNINST_KEY}" Publisher "${PUBLISHER}"
+  WriteRegStr HKLM "${UNINST_KEY}" InstallLocation "$INSTDIR"
+  WriteRegStr HKLM "${UNINST_KEY}" UninstallString '"$INSTDIR\uninstall.exe"'
+  WriteRegStr HKLM "${UNINST_KEY}" QuietUninstallString '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD HKLM "${UNINST_KEY}" NoModify 1
+  WriteRegDWORD HKLM "${UNINST_KEY}" NoRepair 1
+  ; In KiB, as "Apps" shows it.
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  WriteRegDWORD HKLM "${UNINST_KEY}" EstimatedSize $0
+SectionEnd
+
+Function un.onInit
+  SetRegView 64
+  SetShellVarContext all
+FunctionEnd
+
+; Only what the setup program made: anything else in the folder stays, and
+; with it the folder.
+Section Uninstall
+  Delete "$INSTDIR\Valutrino.exe"
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir "$INSTDIR"
+  Delete "$SMPROGRAMS\Valutrino.lnk"
+  DeleteRegKey HKLM "${UNINST_KEY}"
+SectionEnd

@@ -1,0 +1,169 @@
+#!/usr/bin/env bash
+# Installs Valutrino silently into a throwaway Wine prefix on a private X
+# display and checks its files, Start-menu shortcut and uninstall entry; starts
+# it from the shortcut; installs it again into another folder; uninstalls it
+# silently and checks that nothing of it is left and nothing else went, then
+# that a file of the user's in its folder survives the uninstaller.
+# Usage: installer_check.sh SETUP.exe
+set -euo pipefail
+setup=$(realpath "$1")
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+
+scratch=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+    "$wineserver" -k 2>/dev/null || true
+    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# A display of our own, with a cookie of our own: Xvfb picks a free number.
+cookie=$(mcookie)
+touch "$scratch/server-auth" "$scratch/client-auth"
+xauth -q -f "$scratch/server-auth" add :0 . "$cookie"
+Xvfb -displayfd 3 -auth "$scratch/server-auth" -nolisten tcp -screen 0 1024x768x24 \
+    3>"$scratch/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do
+    [ -s "$scratch/display" ] && break
+    sleep 0.1
+done
+[ -s "$scratch/display" ] || { echo "Xvfb did not start"; exit 1; }
+DISPLAY=:$(cat "$scratch/display")
+export DISPLAY
+export XAUTHORITY=$scratch/client-auth
+xauth -q -f "$XAUTHORITY" add "$DISPLAY" . "$cookie"
+
+# No Mono or Gecko downloads, and no menu entries for the shortcuts written
+# into the user's own desktop.
+export WINEPREFIX=$scratch/prefix WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+"$wine" wineboot -i >/dev/null 2>&1
+"$wineserver" -w
+
+drive_c=$WINEPREFIX/drive_c
+shortcut=$drive_c/ProgramData/Microsoft/Windows/"Start Menu"/Programs/Valutrino.lnk
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Valutrino'
+default_dir='C:\Program Files\Valutrino'
+other_dir='C:\Valutrino'
+unix_path() { local path=${1#C:\\}; echo "$drive_c/${path//\\//}"; }
+
+passed=0 failed=0
+check() { # check DESCRIPTION COMMAND...
+    if "${@:2}"; then
+        passed=$((passed + 1))
+    else
+        echo "FAILED: $1"
+        failed=$((failed + 1))
+    fi
+}
+# The value as reg prints it: "    NAME    REG_TYPE    DATA".
+value() {
+    "$wine" reg query "$key" /v "$1" /reg:64 2>/dev/null | tr -d '\r' |
+        sed -n "s/^ *$1 *REG_[A-Z_]* *//p"
+}
+has_value() { [ "$(value "$1")" = "$2" ]; }
+has_no_key() { ! "$wine" reg query "$key" /reg:64 >/dev/null 2>&1; }
+# Wine's own list of installed programs, its "Apps": "KEY|||DisplayName".
+listed() { "$wine" uninstaller --list 2>/dev/null | tr -d '\r' | grep -qx 'Valutrino|||Valutrino'; }
+not_listed() { ! listed; }
+# The names in a folder, sorted, on one line.
+contents() { find "$1" -mindepth 1 -printf '%P\n' | LC_ALL=C sort | paste -sd ' '; }
+# Sizes in KiB, rounded their own ways.
+near() { local difference=$(($1 - $2)); [ "${difference#-}" -le 4 ]; }
+# Every file outside the temporary folders, and the registry keys an
+# uninstaller could leave behind, as a sorted list. Wine itself adds and drops
+# other keys as it pleases.
+inventory() {
+    "$wineserver" -w
+    (cd "$drive_c" && find . -path ./users/\*/Temp -prune -o -print | LC_ALL=C sort)
+    grep -hi '^\[.*\(valutrino\|CurrentVersion\\\\Uninstall\)' "$WINEPREFIX"/system.reg "$WINEPREFIX"/user.reg |
+        sed 's/\] [0-9]*$/]/' | LC_ALL=C sort
+}
+# Files left in the temporary folders.
+temporary_files() { find "$drive_c"/users/*/Temp -type f; }
+# Valutrino's first window is the converter, "Convertitore".
+shows_window() {
+    for _ in $(seq 100); do
+        xwininfo -root -tree 2>/dev/null | grep -q '"Convertitore"' && return 0
+        sleep 0.1
+    done
+    return 1
+}
+timed() { # timed LABEL COMMAND...
+    local start=${EPOCHREALTIME/./}
+    "${@:2}"
+    "$wineserver" -w
+    local tenths=$(((${EPOCHREALTIME/./} - start) / 100000))
+    printf '%s: %d.%d s\n' "$1" $((tenths / 10)) $((tenths % 10))
+}
+
+check_installed() { # check_installed DIR
+    local dir=$1 folder
+    folder=$(unix_path "$1")
+    check "Valutrino.exe in $dir" test -f "$folder/Valutrino.exe"
+    check "uninstaller in $dir" test -f "$folder/uninstall.exe"
+    check "nothing else in $dir" test "$(contents "$folder")" = "Valutrino.exe uninstall.exe"
+    check "Start-menu shortcut" test -f "$shortcut"
+    check "shortcut points at the program" grep -qaF "$dir\\Valutrino.exe" "$shortcut"
+    check "DisplayName" has_value DisplayName Valutrino
+    check "DisplayVersion" has_value DisplayVersion 1.00
+    check "DisplayIcon" has_value DisplayIcon "$dir\\Valutrino.exe"
+    check "Publisher" has_value Publisher "Marco Bellini"
+    check "InstallLocation" has_value InstallLocation "$dir"
+    check "UninstallString" has_value UninstallString "\"$dir\\uninstall.exe\""
+    check "QuietUninstallString" has_value QuietUninstallString "\"$dir\\uninstall.exe\" /S"
+    check "NoModify" has_value NoModify 0x1
+    check "NoRepair" has_value NoRepair 0x1
+    check "listed among installed programs" listed
+    local size estimated
+    size=$(du -k --apparent-size -c "$folder"/* | tail -1 | cut -f1)
+    estimated=$(($(value EstimatedSize)))
+    check "EstimatedSize $estimated KiB is the folder's $size KiB" near "$estimated" "$size"
+}
+
+# From here on a step that fails shows in the checks after it, and the count
+# is printed whatever happens.
+set +e
+before=$(inventory)
+timed "install" "$wine" "$setup" /S
+check_installed "$default_dir"
+
+# Started from its shortcut, as a user would.
+"$wine" start /unix "$shortcut" >/dev/null 2>&1
+check "the program shows its window" shows_window
+"$wineserver" -k
+"$wineserver" -w
+
+# Installing again, into another folder, takes the first installation away.
+timed "install over the installation" "$wine" "$setup" /S "/D=$other_dir"
+check_installed "$other_dir"
+check "first installation removed" test ! -e "$(unix_path "$default_dir")"
+
+timed "uninstall" "$wine" "$(unix_path "$other_dir")/uninstall.exe" /S
+check "folder removed" test ! -e "$(unix_path "$other_dir")"
+check "shortcut removed" test ! -e "$shortcut"
+check "uninstall entry removed" has_no_key
+check "no longer listed among installed programs" not_listed
+after=$(inventory)
+check "nothing else left or taken" test "$before" = "$after"
+[ "$before" = "$after" ] || diff <(echo "$before") <(echo "$after") | head -20 || true
+# The uninstaller ran from a copy of itself in the temporary folder and left
+# it for Windows to delete at the next restart.
+"$wine" wineboot -r >/dev/null 2>&1
+"$wineserver" -w
+check "no temporary files left after a restart" test -z "$(temporary_files)"
+
+# A file of the user's in the program's folder stays, and with it the folder.
+"$wine" "$setup" /S
+"$wineserver" -w
+folder=$(unix_path "$default_dir")
+echo 'appunti' >"$folder/appunti.txt"
+"$wine" "$folder/uninstall.exe" /S
+"$wineserver" -w
+check "the user's file kept" test "$(contents "$folder")" = appunti.txt
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

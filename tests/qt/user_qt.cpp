@@ -1,0 +1,333 @@
+// The user of tests/user.h on Qt, and the window tests' main: the toolkit
+// first, then doctest.
+#define DOCTEST_CONFIG_IMPLEMENT
+#include <doctest/doctest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cctype>
+
+#include "runtime/program.h"
+#include "user.h"
+
+namespace {
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+runtime::Colour toColour(QColor colour)
+{
+    return runtime::Colour(colour.red() | colour.green() << 8 | colour.blue() << 16);
+}
+
+class QtUser final : public User {
+public:
+    explicit QtUser(runtime::Application &application) : application_(application)
+    {
+        // A message box is answered as soon as it is up, so that no test hangs.
+        QObject::connect(&answering_, &QTimer::timeout, &answering_, [this] { answer(); });
+        answering_.start(10);
+        // Anything drawn anew makes the last picture of the screen stale.
+        qApp->installEventFilter(&redraws_);
+    }
+
+    void waitUntilShown(std::string_view name) override
+    {
+        QWidget *frame = window(name);
+        REQUIRE_MESSAGE(frame, "no window " << std::string(name));
+        REQUIRE(QTest::qWaitForWindowActive(frame));
+    }
+
+    void click(Ref ref) override
+    {
+        QWidget *target = widget(ref);
+        activate(target->window());
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+        settle();
+    }
+
+    void chooseMenu(std::string_view name, std::string_view item) override
+    {
+        QWidget *frame = window(name);
+        REQUIRE(frame);
+        activate(frame);
+        auto *action = frame->findChild<QAction *>(toQString(item));
+        REQUIRE_MESSAGE(action, "no menu item " << std::string(item));
+        auto *menu = qobject_cast<QMenu *>(action->parent());
+        QMenuBar *bar = frame->findChild<QMenuBar *>();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+        REQUIRE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        settle();
+    }
+
+    void type(std::string_view text) override
+    {
+        QTest::keyClicks(focusWidget(), toQString(text));
+        settle();
+    }
+
+    void press(Key key) override
+    {
+        switch (key) {
+        case Key::Tab:
+            QTest::keyClick(focusWidget(), Qt::Key_Tab);
+            break;
+        case Key::Enter:
+            QTest::keyClick(focusWidget(), Qt::Key_Return);
+            break;
+        case Key::Escape:
+            QTest::keyClick(focusWidget(), Qt::Key_Escape);
+            break;
+        case Key::Delete:
+            QTest::keyClick(focusWidget(), Qt::Key_Delete);
+            break;
+        case Key::Backspace:
+            QTest::keyClick(focusWidget(), Qt::Key_Backspace);
+            break;
+        case Key::SelectAll:
+            QTest::keyClick(focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            break;
+        case Key::NumpadDecimal:
+            // What the key sends with an Italian layout.
+            QTest::keyClick(focusWidget(), Qt::Key_Comma, Qt::KeypadModifier);
+            break;
+        }
+        settle();
+    }
+
+    void pressAlt(char letter) override
+    {
+        const auto key = Qt::Key(Qt::Key_A + (std::toupper(letter) - 'A'));
+        QTest::keyClick(focusWidget(), key, Qt::AltModifier);
+        // An access key presses its button after a short animation.
+        const bool released = QTest::qWaitFor([] {
+            for (QWidget *frame : QApplication::topLevelWidgets())
+                for (QAbstractButton *button : frame->findChildren<QAbstractButton *>())
+                    if (button->isDown())
+                        return false;
+            return true;
+        });
+        REQUIRE_MESSAGE(released, "a button stays pressed");
+        settle();
+    }
+
+    void paste(std::string_view text) override
+    {
+        QApplication::clipboard()->setText(toQString(text));
+        QTest::keyClick(focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        settle();
+    }
+
+    void close(std::string_view name) override
+    {
+        QWidget *frame = window(name);
+        REQUIRE(frame);
+        // As the title bar's button does: through the window system.
+        frame->windowHandle()->close();
+        settle();
+    }
+
+    int openWindows(std::string_view name) override
+    {
+        int open = 0;
+        for (QWidget *frame : QApplication::topLevelWidgets())
+            open += frame->objectName() == toQString(name) && frame->isVisible();
+        return open;
+    }
+
+    std::string title(std::string_view name) override { return frameOf(name)->windowTitle().toStdString(); }
+
+    Point clientSize(std::string_view name) override
+    {
+        const QSize size = client(name)->size();
+        return {size.width(), size.height()};
+    }
+
+    Point clientOrigin(std::string_view name) override
+    {
+        const QPoint origin = client(name)->mapToGlobal(QPoint(0, 0));
+        return {origin.x(), origin.y()};
+    }
+
+    runtime::Colour pixel(std::string_view name, Point at) override
+    {
+        settle();
+        if (redraws_.count != pictureTaken_ || pictureOf_ != name) {
+            picture_ = client(name)->grab().toImage();
+            pictureOf_ = name;
+            pictureTaken_ = redraws_.count;
+        }
+        const qreal ratio = picture_.devicePixelRatio();
+        return toColour(picture_.pixelColor(int(at.x * ratio), int(at.y * ratio)));
+    }
+
+    std::string text(Ref ref) override
+    {
+        QWidget *shown = widget(ref);
+        if (auto *box = qobject_cast<QLineEdit *>(shown))
+            return box->text().toStdString();
+        if (auto *label = qobject_cast<QLabel *>(shown))
+            return label->text().toStdString();
+        return qobject_cast<QAbstractButton *>(shown)->text().toStdString();
+    }
+
+    runtime::Colour foreColour(Ref ref) override
+    {
+        QWidget *shown = widget(ref);
+        return toColour(shown->palette().color(shown->foregroundRole()));
+    }
+
+    bool bold(Ref ref) override { return widget(ref)->font().bold(); }
+    bool selected(Ref ref) override { return qobject_cast<QAbstractButton *>(widget(ref))->isChecked(); }
+    bool locked(Ref ref) override { return qobject_cast<QLineEdit *>(widget(ref))->isReadOnly(); }
+
+    std::string accessibleName(Ref ref) override
+    {
+        return QAccessible::queryAccessibleInterface(widget(ref))->text(QAccessible::Name).toStdString();
+    }
+
+    std::string focused() override
+    {
+        const QWidget *focus = QApplication::focusWidget();
+        if (!focus)
+            return {};
+        const QVariant index = focus->property("Index");
+        return (focus->objectName() + (index.isValid() ? QStringLiteral("(%1)").arg(index.toInt()) : QString()))
+            .toStdString();
+    }
+
+    bool programEnds(std::chrono::milliseconds within) override
+    {
+        QTimer failsafe;
+        failsafe.setSingleShot(true);
+        QObject::connect(&failsafe, &QTimer::timeout, &failsafe, [] { QCoreApplication::exit(-1); });
+        failsafe.start(within);
+        return application_.run() == 0;
+    }
+
+private:
+    // Counts what asks for the screen to be drawn anew.
+    struct Redraws : QObject {
+        int count = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            const QEvent::Type type = event->type();
+            count += type == QEvent::UpdateRequest || type == QEvent::Show || type == QEvent::Hide;
+            return false;
+        }
+    };
+
+    void answer()
+    {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || box->property("answered").toBool())
+            return;
+        box->setProperty("answered", true);
+        messages.push_back({box->text().toStdString(), box->windowTitle().toStdString(),
+                            box->icon() == QMessageBox::Critical ? runtime::MsgBoxIcon::Critical
+                                                                 : runtime::MsgBoxIcon::None});
+        if (onMessage)
+            onMessage();
+        box->button(QMessageBox::Ok)->click();
+    }
+
+    // Runs what the last input caused, down to the windows it unloaded.
+    static void settle()
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+
+    static void activate(QWidget *frame)
+    {
+        if (QApplication::activeWindow() == frame)
+            return;
+        frame->activateWindow();
+        REQUIRE(QTest::qWaitForWindowActive(frame));
+    }
+
+    static QWidget *focusWidget()
+    {
+        QWidget *focus = QApplication::focusWidget();
+        REQUIRE_MESSAGE(focus, "no control has the focus");
+        return focus;
+    }
+
+    // The shown window of that name, or else a hidden one.
+    static QWidget *window(std::string_view name)
+    {
+        QWidget *found = nullptr;
+        for (QWidget *frame : QApplication::topLevelWidgets())
+            if (frame->objectName() == toQString(name) && (!found || frame->isVisible()))
+                found = frame;
+        return found;
+    }
+
+    static QWidget *frameOf(std::string_view name)
+    {
+        QWidget *frame = window(name);
+        REQUIRE_MESSAGE(frame, "no window " << std::string(name));
+        return frame;
+    }
+
+    static QWidget *client(std::string_view name)
+    {
+        QWidget *frame = frameOf(name);
+        if (auto *main = qobject_cast<QMainWindow *>(frame))
+            return main->centralWidget();
+        return frame;
+    }
+
+    static QWidget *widget(Ref ref)
+    {
+        for (QWidget *child : frameOf(ref.window)->findChildren<QWidget *>(toQString(ref.name))) {
+            const QVariant index = child->property("Index");
+            if (index.isValid() ? index.toInt() == ref.index : ref.index == runtime::kNoIndex)
+                return child;
+        }
+        FAIL("no control " << std::string(ref.name) << "(" << ref.index << ") in " << std::string(ref.window));
+        return nullptr;
+    }
+
+    runtime::Application &application_;
+    QTimer answering_;
+    Redraws redraws_;
+    QImage picture_;
+    std::string pictureOf_;
+    int pictureTaken_ = -1;
+};
+
+QtUser *theUser = nullptr;
+
+} // namespace
+
+User &user()
+{
+    return *theUser;
+}
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    runtime::Application application(argc, argv);
+    QtUser qtUser(application);
+    theUser = &qtUser;
+    doctest::Context context(argc, argv);
+    return context.run();
+}
