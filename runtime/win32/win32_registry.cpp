@@ -1,6 +1,4 @@
-#ifdef _WIN32
-
-#include "runtime/win32_registry.h"
+#include "runtime/win32/win32_registry.h"
 
 #include <windows.h>
 
@@ -40,5 +38,3 @@ long Win32Registry::close(RegKey key)
 }
 
 } // namespace runtime
-
-#endif

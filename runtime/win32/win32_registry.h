@@ -1,7 +1,5 @@
 #pragma once
 
-#ifdef _WIN32
-
 #include "runtime/registry.h"
 
 namespace runtime {
@@ -16,5 +14,3 @@ public:
 };
 
 } // namespace runtime
-
-#endif

@@ -40,8 +40,6 @@ public:
         // A message box is answered as soon as it is up, so that no test hangs.
         QObject::connect(&answering_, &QTimer::timeout, &answering_, [this] { answer(); });
         answering_.start(10);
-        // Anything drawn anew makes the last picture of the screen stale.
-        qApp->installEventFilter(&redraws_);
     }
 
     void waitUntilShown(std::string_view name) override
@@ -166,13 +164,9 @@ public:
     runtime::Colour pixel(std::string_view name, Point at) override
     {
         settle();
-        if (redraws_.count != pictureTaken_ || pictureOf_ != name) {
-            picture_ = client(name)->grab().toImage();
-            pictureOf_ = name;
-            pictureTaken_ = redraws_.count;
-        }
-        const qreal ratio = picture_.devicePixelRatio();
-        return toColour(picture_.pixelColor(int(at.x * ratio), int(at.y * ratio)));
+        const QImage picture = client(name)->grab().toImage();
+        const qreal ratio = picture.devicePixelRatio();
+        return toColour(picture.pixelColor(int(at.x * ratio), int(at.y * ratio)));
     }
 
     std::string text(Ref ref) override
@@ -220,17 +214,6 @@ public:
     }
 
 private:
-    // Counts what asks for the screen to be drawn anew.
-    struct Redraws : QObject {
-        int count = 0;
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            const QEvent::Type type = event->type();
-            count += type == QEvent::UpdateRequest || type == QEvent::Show || type == QEvent::Hide;
-            return false;
-        }
-    };
-
     void answer()
     {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -306,10 +289,6 @@ private:
 
     runtime::Application &application_;
     QTimer answering_;
-    Redraws redraws_;
-    QImage picture_;
-    std::string pictureOf_;
-    int pictureTaken_ = -1;
 };
 
 QtUser *theUser = nullptr;

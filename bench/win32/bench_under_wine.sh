@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Start-up and peak memory of Valutrino.exe against the bare window, under
+# Wine on an X display of its own, in a throwaway Wine prefix.
+# Usage: bench/win32/bench_under_wine.sh WINDOWS_BUILD HOST_BUILD [RUNS]
+set -euo pipefail
+windows=$(cd "$1" && pwd)
+host=$(cd "$2" && pwd)
+runs=${3:-15}
+wine=${WINE:-/usr/lib/wine/wine64}
+scratch=$(mktemp -d)
+xvfb=
+
+stop() {
+    WINEPREFIX=$scratch/prefix "${wine%/*}/wineserver" -k 2>/dev/null || true
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap stop EXIT
+
+g++ -std=c++20 -O2 "$(dirname "$0")/wine_startup.cpp" -lxcb -o "$host/wine_startup"
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do
+    [ -s "$scratch/display" ] && break
+    sleep 0.1
+done
+export DISPLAY=:$(cat "$scratch/display") WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The server and Wine's own services stay up: neither program pays for them.
+mkdir -p "$WINEPREFIX"
+"${wine%/*}/wineserver" -p
+"$wine" wineboot -i >/dev/null 2>&1
+"$host/wine_startup" "$runs" "$wine" "$windows/Valutrino.exe" "$windows/bench/win32/bare_window.exe"

@@ -1,0 +1,362 @@
+#include "runtime/win32/window.h"
+
+#include <algorithm>
+
+#include "runtime/form.h"
+#include "runtime/win32/accessible_name.h"
+#include "runtime/win32/application.h"
+#include "runtime/win32/fonts.h"
+#include "runtime/win32/text.h"
+
+namespace runtime::win32 {
+
+class MenuItem final : public runtime::MenuItem {
+public:
+    explicit MenuItem(const MenuItemLayout &row) : row(row) {}
+    const MenuItemLayout &row;
+};
+
+namespace {
+
+// Controls and menu items are told apart from IDOK and IDCANCEL, which the
+// dialog manager sends for Enter and Esc.
+constexpr int kFirstControlId = 100;
+constexpr int kFirstMenuId = 1000;
+
+DWORD style(Border border)
+{
+    // Neither can be resized or maximised.
+    return border == Border::FixedSingle ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN
+                                         : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+}
+
+DWORD exStyle(Border border)
+{
+    return border == Border::FixedSingle ? 0 : WS_EX_DLGMODALFRAME;
+}
+
+// Each window's class is its layout's name, as tests and tools look for it.
+const wchar_t *registerClass(const std::wstring &name, WNDPROC windowProc)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    if (!GetClassInfoExW(GetModuleHandleW(nullptr), name.c_str(), &windowClass)) {
+        windowClass.lpfnWndProc = windowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = name.c_str();
+        RegisterClassExW(&windowClass);
+    }
+    return name.c_str();
+}
+
+bool focusable(Kind kind)
+{
+    return kind == Kind::TextBox || kind == Kind::OptionButton || kind == Kind::CommandButton;
+}
+
+// The caption as a screen reader should say it, without its "&".
+std::wstring spoken(const ControlLayout &row)
+{
+    std::wstring name = widen(row.accessibleName ? row.accessibleName : row.caption);
+    std::erase(name, L'&');
+    return name;
+}
+
+} // namespace
+
+Win32Window::Win32Window(const WindowLayout &layout, Form &form)
+    : layout_(layout), form_(form), background_(CreateSolidBrush(colorRef(layout.backColour, COLOR_3DFACE)))
+{
+    const std::wstring className = widen(layout.name);
+    HWND owner = layout.border == Border::FixedDialog ? hiddenOwner() : nullptr;
+    HMENU menu = layout.menus.empty() ? nullptr : CreateMenu();
+    for (const MenuLayout &row : layout.menus) {
+        HMENU popup = CreatePopupMenu();
+        for (const MenuItemLayout &item : row.items) {
+            const UINT id = kFirstMenuId + UINT(menuItems_.size());
+            AppendMenuW(popup, MF_STRING, id, widen(item.caption).c_str());
+            // Tests and tools find an item by its row of the layout.
+            MENUITEMINFOW info{};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_DATA;
+            info.dwItemData = reinterpret_cast<ULONG_PTR>(&item);
+            SetMenuItemInfoW(popup, id, FALSE, &info);
+            menuItems_.push_back(std::make_unique<MenuItem>(item));
+        }
+        AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), widen(row.caption).c_str());
+    }
+    CreateWindowExW(exStyle(layout.border), registerClass(className, windowProc), widen(layout.caption).c_str(),
+                    style(layout.border), CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, menu,
+                    GetModuleHandleW(nullptr), this);
+    SetPropW(hwnd_, kLayoutProperty, const_cast<WindowLayout *>(&layout_));
+    makeControls();
+    layOut(GetDpiForWindow(hwnd_));
+    if (layout.placed) {
+        RECT frame{0, 0, 0, 0};
+        AdjustWindowRectExForDpi(&frame, style(layout.border), menu != nullptr, exStyle(layout.border), dpi_);
+        SetWindowPos(hwnd_, nullptr, px(layout.screenLeft) + frame.left, px(layout.screenTop) + frame.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+Win32Window::~Win32Window()
+{
+    // No event may run while the window goes: losing the focus, say.
+    destroying_ = true;
+    DestroyWindow(hwnd_);
+}
+
+void Win32Window::makeControls()
+{
+    // Created in tab order: the dialog manager's Tab follows the order of
+    // the child windows. Controls without a tab position go last.
+    std::vector<std::size_t> order(layout_.controls.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::ranges::stable_sort(order, {}, [this](std::size_t i) {
+        const int tab = layout_.controls[i].tab;
+        return tab == kNoTab ? INT_MAX : tab;
+    });
+    bool afterOption = false;
+    for (const std::size_t i : order) {
+        const ControlLayout &row = layout_.controls[i];
+        const int id = kFirstControlId + int(i);
+        std::unique_ptr<Child> made;
+        switch (row.kind) {
+        case Kind::TextBox:
+            made = makeTextBox(row, hwnd_, id);
+            break;
+        case Kind::OptionButton:
+            made = makeOptionButton(row, hwnd_, id, options_);
+            break;
+        case Kind::CommandButton:
+            made = makeCommandButton(row, hwnd_, id, layout_.defaultButton && std::string_view(layout_.defaultButton) == row.name);
+            break;
+        case Kind::Label:
+            made = makeLabel(row, hwnd_, id, layout_.backColour);
+            break;
+        case Kind::Picture:
+        case Kind::StretchedPicture:
+            made = makePicture(row, hwnd_, id);
+            break;
+        case Kind::Line:
+            made = makeLine(row, hwnd_, id);
+            break;
+        }
+        // A run of option buttons is one group; every other control is a
+        // group of its own, so that the arrow keys stay within the run.
+        const bool option = row.kind == Kind::OptionButton;
+        if (!(option && afterOption))
+            SetWindowLongPtrW(made->hwnd(), GWL_STYLE, GetWindowLongPtrW(made->hwnd(), GWL_STYLE) | WS_GROUP);
+        afterOption = option;
+        if (row.accessibleName || focusable(row.kind))
+            setAccessibleName(made->hwnd(), spoken(row));
+        children_.push_back(std::move(made));
+    }
+}
+
+void Win32Window::layOut(UINT dpi)
+{
+    dpi_ = dpi;
+    // The new fonts are in place before the old ones go.
+    FontHandle defaultFont = createFont(kDefaultFont, dpi);
+    std::map<const Font *, FontHandle> fonts;
+    for (const auto &made : children_) {
+        const ControlLayout &row = made->row();
+        HFONT font = defaultFont.get();
+        if (row.font) {
+            auto &own = fonts[row.font];
+            if (!own)
+                own = createFont(*row.font, dpi);
+            font = own.get();
+        }
+        // A line is one pixel thick at any scale.
+        const int height = row.kind == Kind::Line ? 1 : px(row.height);
+        SetWindowPos(made->hwnd(), nullptr, px(row.left), px(row.top), px(row.width), height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(made->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    defaultFont_ = std::move(defaultFont);
+    fonts_ = std::move(fonts);
+
+    bigIcon_ = loadIcon(layout_.icon, GetSystemMetricsForDpi(SM_CXICON, dpi));
+    smallIcon_ = loadIcon(layout_.icon, GetSystemMetricsForDpi(SM_CXSMICON, dpi));
+    // A dialog frame shows no icon of its own: both are set explicitly.
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+
+    const SIZE wanted{px(layout_.clientWidth), px(layout_.clientHeight)};
+    RECT frame{0, 0, wanted.cx, wanted.cy};
+    AdjustWindowRectExForDpi(&frame, style(layout_.border), GetMenu(hwnd_) != nullptr, exStyle(layout_.border), dpi);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A menu bar that wraps, or a frame drawn by someone else (Wine under
+    // an X window manager), gives another client area: mend it by the
+    // difference.
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    if (client.right != wanted.cx || client.bottom != wanted.cy)
+        SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left + wanted.cx - client.right,
+                     frame.bottom - frame.top + wanted.cy - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+Control *Win32Window::find(std::string_view name, Index index)
+{
+    for (const auto &made : children_)
+        if (name == made->row().name && index == made->row().index)
+            return made->control();
+    for (const auto &item : menuItems_)
+        if (name == item->row.name && index == kNoIndex)
+            return item.get();
+    return nullptr;
+}
+
+void Win32Window::setCaption(std::string_view caption)
+{
+    SetWindowTextW(hwnd_, widen(caption).c_str());
+}
+
+void Win32Window::show()
+{
+    ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
+    SetForegroundWindow(hwnd_);
+}
+
+void Win32Window::hide()
+{
+    ShowWindow(hwnd_, SW_HIDE);
+}
+
+LRESULT CALLBACK Win32Window::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *window = static_cast<Win32Window *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        window->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+    }
+    auto *window = reinterpret_cast<Win32Window *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_NCDESTROY)
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    if (!window || window->destroying_)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    return window->handle(message, wParam, lParam);
+}
+
+LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return onControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DRAWITEM: {
+        const auto *item = reinterpret_cast<const DRAWITEMSTRUCT *>(lParam);
+        if (Child *drawn = child(item->hwndItem))
+            drawn->draw(*item);
+        return TRUE;
+    }
+    case WM_ERASEBKGND:
+        onEraseBackground(reinterpret_cast<HDC>(wParam));
+        return 1;
+    case WM_ACTIVATE:
+        onActivate(LOWORD(wParam), HIWORD(wParam) != 0);
+        return 0;
+    case WM_SETFOCUS:
+        onActivate(WA_ACTIVE, false);
+        return 0;
+    case WM_CLOSE:
+        form_.unload();
+        return 0;
+    case WM_DPICHANGED:
+        onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
+        return 0;
+    case DM_GETDEFID:
+        // The dialog manager asks which button Enter presses.
+        for (const auto &made : children_)
+            if (layout_.defaultButton && std::string_view(layout_.defaultButton) == made->row().name)
+                return MAKELRESULT(GetDlgCtrlID(made->hwnd()), DC_HASDEFID);
+        return 0;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void Win32Window::onCommand(WORD id, WORD code)
+{
+    // Esc reaches the window as IDCANCEL; Enter, without a default button,
+    // as IDOK, which presses nothing.
+    if (id == IDCANCEL) {
+        for (const auto &made : children_)
+            if (layout_.cancelButton && std::string_view(layout_.cancelButton) == made->row().name)
+                made->command(BN_CLICKED);
+        return;
+    }
+    if (id >= kFirstMenuId && id < kFirstMenuId + menuItems_.size()) {
+        menuItems_[id - kFirstMenuId]->Click.raise();
+        return;
+    }
+    if (Child *source = child(GetDlgItem(hwnd_, id)))
+        source->command(code);
+}
+
+LRESULT Win32Window::onControlColour(UINT message, HDC dc, HWND control)
+{
+    if (Child *coloured = child(control))
+        if (HBRUSH brush = coloured->colours(dc))
+            return reinterpret_cast<LRESULT>(brush);
+    return DefWindowProcW(hwnd_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+}
+
+// The focus comes back to the control that had it when the window was last
+// active, as in a dialog; the first time, to the first tab stop.
+void Win32Window::onActivate(WORD state, bool minimised)
+{
+    if (state == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus))
+            lastFocus_ = focus;
+    } else if (!minimised) {
+        SetFocus(lastFocus_ && IsChild(hwnd_, lastFocus_) ? lastFocus_ : firstTabStop());
+    }
+}
+
+void Win32Window::onDpiChanged(UINT dpi, const RECT &suggested)
+{
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    layOut(dpi);
+}
+
+void Win32Window::onEraseBackground(HDC dc)
+{
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    FillRect(dc, &client, background_.get());
+}
+
+Child *Win32Window::child(HWND control)
+{
+    for (const auto &made : children_)
+        if (made->hwnd() == control)
+            return made.get();
+    return nullptr;
+}
+
+HWND Win32Window::firstTabStop() const
+{
+    return GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+}
+
+} // namespace runtime::win32
+
+namespace runtime {
+
+std::unique_ptr<Window> createWindow(const WindowLayout &layout, Form &form)
+{
+    return std::make_unique<win32::Win32Window>(layout, form);
+}
+
+} // namespace runtime
