@@ -1,6 +1,7 @@
 // Renders the euro-coin design into every picture the program ships, so that
 // no hand-kept copy can drift from the design: the 64-pixel 24-bit image, the
-// 32-pixel 32-bit image, and a Windows icon holding both.
+// 32-pixel 32-bit image, a Windows icon holding both, and a 192-pixel bitmap
+// from which Windows draws the coin sharp above 100 % scaling.
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -95,8 +96,10 @@ int main(int argc, char *argv[])
     const QString out = QString::fromLocal8Bit(argv[2]);
     const QImage large = render(design, 64, QImage::Format_RGB888);
     const QImage small = render(design, 32, QImage::Format_ARGB32);
+    const QImage huge = render(design, 192, QImage::Format_RGB888);
     QFile ico(out + QStringLiteral("/euro-coin.ico"));
     const bool ok = large.save(out + QStringLiteral("/euro-coin-64.png")) && small.save(out + QStringLiteral("/euro-coin-32.png"))
+                    && huge.save(out + QStringLiteral("/euro-coin-192.bmp"))
                     && ico.open(QIODevice::WriteOnly) && ico.write(icon({{large, 24}, {small, 32}})) > 0;
     return ok ? 0 : 1;
 }

@@ -5,12 +5,13 @@
 namespace runtime::win32 {
 namespace {
 
-// The largest image of the coin's icon.
-constexpr int kPictureSize = 64;
+// The largest image of the coin's icon, and the coin's large bitmap.
+constexpr int kIconSize = 64;
+constexpr int kLargeSize = 192;
 
-BitmapHandle loadPicture(const char *name)
+BitmapHandle loadIconPicture(const char *name)
 {
-    const IconHandle icon = loadIcon(name, kPictureSize);
+    const IconHandle icon = loadIcon(name, kIconSize);
     ICONINFO info{};
     if (!icon || !GetIconInfo(icon.get(), &info))
         return nullptr;
@@ -20,25 +21,33 @@ BitmapHandle loadPicture(const char *name)
 
 class Picture final : public Child {
 public:
-    Picture(const ControlLayout &row, HWND hwnd) : Child(row, hwnd), bitmap_(loadPicture(row.caption)) {}
+    Picture(const ControlLayout &row, HWND hwnd)
+        : Child(row, hwnd), icon_(loadIconPicture(row.caption)),
+          large_(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), L"COIN_LARGE", IMAGE_BITMAP, 0, 0, 0)))
+    {
+    }
 
-    // Drawn at its box's size: the picture's natural size at 96 dpi, its
-    // box at any other, and the About window's smaller box. HALFTONE
-    // averages the pixels it drops or repeats instead of picking some.
+    // Drawn at its box's size. Up to the icon's size (100 %, and the About
+    // window's smaller box) from the icon's own image; above it, reduced from
+    // the large bitmap, so that 150 % and 200 % stay sharp. HALFTONE
+    // averages the pixels it drops instead of picking some.
     void draw(const DRAWITEMSTRUCT &item) override
     {
-        MemoryDc source(CreateCompatibleDC(item.hDC));
-        const HGDIOBJ previous = SelectObject(source.get(), bitmap_.get());
         const RECT &box = item.rcItem;
+        const bool small = box.right - box.left <= kIconSize;
+        const int size = small ? kIconSize : kLargeSize;
+        MemoryDc source(CreateCompatibleDC(item.hDC));
+        const HGDIOBJ previous = SelectObject(source.get(), small ? icon_.get() : large_.get());
         SetStretchBltMode(item.hDC, HALFTONE);
         SetBrushOrgEx(item.hDC, 0, 0, nullptr);
         StretchBlt(item.hDC, box.left, box.top, box.right - box.left, box.bottom - box.top, source.get(), 0, 0,
-                   kPictureSize, kPictureSize, SRCCOPY);
+                   size, size, SRCCOPY);
         SelectObject(source.get(), previous);
     }
 
 private:
-    BitmapHandle bitmap_;
+    BitmapHandle icon_;
+    BitmapHandle large_;
 };
 
 class Line final : public Child {
