@@ -17,7 +17,7 @@ struct Ref {
     runtime::Index index = runtime::kNoIndex;
 };
 
-enum class Key { Tab, Enter, Escape, Delete, Backspace, SelectAll, NumpadDecimal };
+enum class Key { Tab, Enter, Escape, Delete, SelectAll, NumpadDecimal };
 
 struct Point {
     int x, y;

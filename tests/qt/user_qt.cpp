@@ -93,9 +93,6 @@ public:
         case Key::Delete:
             QTest::keyClick(focusWidget(), Qt::Key_Delete);
             break;
-        case Key::Backspace:
-            QTest::keyClick(focusWidget(), Qt::Key_Backspace);
-            break;
         case Key::SelectAll:
             QTest::keyClick(focusWidget(), Qt::Key_A, Qt::ControlModifier);
             break;

@@ -148,8 +148,6 @@ public:
             return pressKey(VK_ESCAPE);
         case Key::Delete:
             return pressKey(VK_DELETE);
-        case Key::Backspace:
-            return pressKey(VK_BACK);
         case Key::SelectAll:
             return pressKey('A', true);
         case Key::NumpadDecimal:
