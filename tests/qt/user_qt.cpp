@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <cctype>
+#include <map>
 
 #include "runtime/program.h"
 #include "user.h"
@@ -80,27 +81,15 @@ public:
 
     void press(Key key) override
     {
-        switch (key) {
-        case Key::Tab:
-            QTest::keyClick(focusWidget(), Qt::Key_Tab);
-            break;
-        case Key::Enter:
-            QTest::keyClick(focusWidget(), Qt::Key_Return);
-            break;
-        case Key::Escape:
-            QTest::keyClick(focusWidget(), Qt::Key_Escape);
-            break;
-        case Key::Delete:
-            QTest::keyClick(focusWidget(), Qt::Key_Delete);
-            break;
-        case Key::SelectAll:
-            QTest::keyClick(focusWidget(), Qt::Key_A, Qt::ControlModifier);
-            break;
-        case Key::NumpadDecimal:
-            // What the key sends with an Italian layout.
-            QTest::keyClick(focusWidget(), Qt::Key_Comma, Qt::KeypadModifier);
-            break;
-        }
+        // The numeric keypad's decimal key sends "," with an Italian layout.
+        static const std::map<Key, std::pair<Qt::Key, Qt::KeyboardModifiers>> kKeys{
+            {Key::Tab, {Qt::Key_Tab, {}}},         {Key::Enter, {Qt::Key_Return, {}}},
+            {Key::Escape, {Qt::Key_Escape, {}}},   {Key::Delete, {Qt::Key_Delete, {}}},
+            {Key::SelectAll, {Qt::Key_A, Qt::ControlModifier}},
+            {Key::NumpadDecimal, {Qt::Key_Comma, Qt::KeypadModifier}},
+        };
+        const auto &[qtKey, modifiers] = kKeys.at(key);
+        QTest::keyClick(focusWidget(), qtKey, modifiers);
         settle();
     }
 
