@@ -1,6 +1,8 @@
-// Start-up of a program under X: the time from exec to its window mapped,
-// and its peak resident memory, as medians of several runs after a warm-up.
-// Usage: startup_bench RUNS PROGRAM...   (needs DISPLAY, e.g. under Xvfb)
+// Start-up and peak memory of programs under X: the time from exec to the
+// first window mapped, and the peak resident memory, as medians of runs that
+// take turns after a warm-up. With LAUNCHER set (Wine), each program is
+// started through it; keep a wineserver running so that its start is not
+// counted. Usage: startup_bench RUNS PROGRAM REFERENCE...   (needs DISPLAY)
 #include <xcb/xcb.h>
 
 #include <poll.h>
@@ -13,21 +15,15 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <thread>
 #include <vector>
 
 namespace {
 
-struct Run {
-    double milliseconds;
-    long peakKiB;
-};
-
 bool waitForMap(xcb_connection_t *x, int timeoutMs)
 {
     pollfd fd{xcb_get_file_descriptor(x), POLLIN, 0};
-    while (true) {
+    for (;;) {
         while (xcb_generic_event_t *event = xcb_poll_for_event(x)) {
             const bool mapped = (event->response_type & 0x7F) == XCB_MAP_NOTIFY;
             std::free(event);
@@ -39,22 +35,31 @@ bool waitForMap(xcb_connection_t *x, int timeoutMs)
     }
 }
 
+struct Run {
+    double milliseconds;
+    long peakKiB;
+};
+
 Run runOnce(xcb_connection_t *x, const char *program)
 {
+    const char *launcher = std::getenv("LAUNCHER");
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = fork();
     if (child == 0) {
-        execl(program, program, static_cast<char *>(nullptr));
+        if (launcher)
+            execl(launcher, launcher, program, static_cast<char *>(nullptr));
+        else
+            execl(program, program, static_cast<char *>(nullptr));
         _exit(127);
     }
-    if (!waitForMap(x, 10000)) {
+    if (!waitForMap(x, 20000)) {
         std::fprintf(stderr, "%s mapped no window\n", program);
         std::exit(1);
     }
     const auto mapped = std::chrono::steady_clock::now();
-    // Let it paint its first frame before reading its peak memory.
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    kill(child, SIGTERM);
+    // Let it paint before its peak memory is read.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    kill(child, SIGKILL);
     int status = 0;
     rusage usage{};
     wait4(child, &status, 0, &usage);
@@ -71,8 +76,8 @@ template <class T> T median(std::vector<T> values)
 
 int main(int argc, char *argv[])
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s RUNS PROGRAM...\n", argv[0]);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s RUNS PROGRAM REFERENCE...\n", argv[0]);
         return 2;
     }
     const int runs = std::max(1, std::atoi(argv[1]));
@@ -86,23 +91,29 @@ int main(int argc, char *argv[])
     xcb_change_window_attributes(x, screen->root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(x);
 
+    const int programs = argc - 2;
+    std::vector<std::vector<Run>> results(programs);
+    for (int p = 0; p < programs; ++p)
+        runOnce(x, argv[2 + p]); // warm-up: page cache, font cache
+    for (int i = 0; i < runs; ++i)
+        for (int p = 0; p < programs; ++p)
+            results[p].push_back(runOnce(x, argv[2 + p]));
+
     std::vector<std::pair<double, long>> medians;
-    for (int p = 2; p < argc; ++p) {
-        runOnce(x, argv[p]); // warm-up: page cache, font cache
+    for (int p = 0; p < programs; ++p) {
         std::vector<double> times;
         std::vector<long> peaks;
-        for (int i = 0; i < runs; ++i) {
-            const Run run = runOnce(x, argv[p]);
+        for (const Run &run : results[p]) {
             times.push_back(run.milliseconds);
             peaks.push_back(run.peakKiB);
         }
         medians.emplace_back(median(times), median(peaks));
-        std::printf("%-40s start-up median %7.1f ms, peak RSS median %7ld KiB (%d runs)\n", argv[p],
+        std::printf("%-40s start-up median %7.1f ms, peak RSS median %7ld KiB (%d runs)\n", argv[2 + p],
                     medians.back().first, medians.back().second, runs);
     }
-    for (std::size_t p = 1; p < medians.size(); ++p)
-        std::printf("ratio %s / %s: start-up %.3f, peak RSS %.3f\n", argv[1 + 1], argv[p + 2],
-                    medians[0].first / medians[p].first, double(medians[0].second) / double(medians[p].second));
+    for (int p = 1; p < programs; ++p)
+        std::printf("ratio against %s: start-up %.3f, peak RSS %.3f\n", argv[2 + p], medians[0].first / medians[p].first,
+                    double(medians[0].second) / double(medians[p].second));
     xcb_disconnect(x);
     return 0;
 }

@@ -17,7 +17,7 @@ stop() {
 }
 trap stop EXIT
 
-g++ -std=c++20 -O2 "$(dirname "$0")/wine_startup.cpp" -lxcb -o "$host/wine_startup"
+g++ -std=c++20 -O2 "$(dirname "$0")/../startup_bench.cpp" -lxcb -o "$host/startup_bench"
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
 xvfb=$!
@@ -30,4 +30,4 @@ export DISPLAY=:$(cat "$scratch/display") WINEPREFIX=$scratch/prefix WINEDEBUG=-
 mkdir -p "$WINEPREFIX"
 "${wine%/*}/wineserver" -p
 "$wine" wineboot -i >/dev/null 2>&1
-"$host/wine_startup" "$runs" "$wine" "$windows/Valutrino.exe" "$windows/bench/win32/bare_window.exe"
+LAUNCHER=$wine "$host/startup_bench" "$runs" "$windows/Valutrino.exe" "$windows/bench/win32/bare_window.exe"
