@@ -19,22 +19,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display of our own, with a cookie of our own: Xvfb picks a free number.
-cookie=$(mcookie)
-touch "$scratch/server-auth" "$scratch/client-auth"
-xauth -q -f "$scratch/server-auth" add :0 . "$cookie"
-Xvfb -displayfd 3 -auth "$scratch/server-auth" -nolisten tcp -screen 0 1024x768x24 \
-    3>"$scratch/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do
-    [ -s "$scratch/display" ] && break
-    sleep 0.1
-done
-[ -s "$scratch/display" ] || { echo "Xvfb did not start"; exit 1; }
-DISPLAY=:$(cat "$scratch/display")
-export DISPLAY
-export XAUTHORITY=$scratch/client-auth
-xauth -q -f "$XAUTHORITY" add "$DISPLAY" . "$cookie"
+. "${BASH_SOURCE%/*}/xvfb_display.sh"
 
 # No Mono or Gecko downloads, and no menu entries for the shortcuts written
 # into the user's own desktop.

@@ -96,14 +96,6 @@ TEST_CASE("assigning the text a box already holds raises no Change")
     CHECK(window.form.log == Log{"B_Change 7"});
 }
 
-TEST_CASE("the user's typing raises Change once a key")
-{
-    EventWindow window;
-    user().click({"Events", "B"});
-    user().type("42");
-    CHECK(window.form.log == Log{"B_Change 4", "B_Change 42"});
-}
-
 TEST_CASE("an option button's Click: when it becomes selected, never when it already is")
 {
     EventWindow window;

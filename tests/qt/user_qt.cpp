@@ -290,6 +290,9 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The amounts the tests expect are Italian unless the run says otherwise.
+    if (qEnvironmentVariableIsEmpty("LC_ALL"))
+        qputenv("LC_ALL", "it_IT.UTF-8");
     runtime::Application application(argc, argv);
     QtUser qtUser(application);
     theUser = &qtUser;
