@@ -2,6 +2,7 @@
 # free number. Needs $scratch, a throwaway folder; sets xvfb_pid, for the
 # caller to kill, and exports DISPLAY and XAUTHORITY.
 cookie=$(mcookie)
+touch "$scratch/server-auth" "$scratch/client-auth"
 xauth -q -f "$scratch/server-auth" add :0 . "$cookie"
 Xvfb -displayfd 3 -auth "$scratch/server-auth" -nolisten tcp -screen 0 "${xvfb_screen:-1024x768x24}" \
     3>"$scratch/display" >/dev/null 2>&1 &

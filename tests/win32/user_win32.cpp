@@ -10,11 +10,13 @@
 
 #include <cwctype>
 
+#include "runtime/program.h"
 #include "runtime/win32/application.h"
 #include "runtime/win32/child.h"
 #include "runtime/win32/text.h"
 
 using runtime::win32::narrow;
+using runtime::win32::widen;
 using runtime::win32::windowText;
 
 namespace {
@@ -29,24 +31,20 @@ std::wstring className(HWND window)
     return name;
 }
 
+// The windows of a layout are of the class of its name.
 std::vector<HWND> shownWindows(std::string_view name)
 {
-    std::pair<std::wstring, std::vector<HWND>> search{runtime::win32::widen(name), {}};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) {
-            auto &[name, found] = *reinterpret_cast<decltype(search) *>(data);
-            if (IsWindowVisible(window) && className(window) == name)
-                found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second;
+    std::vector<HWND> found;
+    const std::wstring wide = widen(name);
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, wide.c_str(), nullptr));)
+        if (IsWindowVisible(window) && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
+            found.push_back(window);
+    return found;
 }
 
 const runtime::ControlLayout *rowOf(HWND control)
 {
-    return control ? static_cast<const runtime::ControlLayout *>(GetPropW(control, runtime::win32::kLayoutProperty)) : nullptr;
+    return static_cast<const runtime::ControlLayout *>(GetPropW(control, runtime::win32::kLayoutProperty));
 }
 
 HWND focusOrActive()
@@ -77,14 +75,10 @@ public:
     void waitUntilShown(std::string_view window) override
     {
         quit_ = false;
-        for (int tries = 0; tries < 500; ++tries) {
-            settle();
-            const auto shown = shownWindows(window);
-            if (!shown.empty() && GetActiveWindow() == shown.front())
-                return;
-            Sleep(10);
-        }
-        FAIL_CHECK("the window " << window << " was not shown");
+        const auto active = [&] { return IsWindowVisible(GetActiveWindow()) && className(GetActiveWindow()) == widen(window); };
+        if (!runUntil(active, std::chrono::seconds(5)))
+            FAIL_CHECK("the window " << window << " was not shown");
+        settle();
     }
 
     void click(Ref control) override
@@ -95,8 +89,7 @@ public:
         GetClientRect(target, &box);
         const LPARAM centre = MAKELPARAM(box.right / 2, box.bottom / 2);
         PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, centre);
-        PostMessageW(target, WM_LBUTTONUP, 0, centre);
-        settle();
+        post(target, WM_LBUTTONUP, 0, centre);
     }
 
     // What the menu sends its window once the item is clicked in it.
@@ -113,10 +106,8 @@ public:
                 info.fMask = MIIM_DATA | MIIM_ID | MIIM_STATE;
                 GetMenuItemInfoW(popup, position, TRUE, &info);
                 const auto *row = reinterpret_cast<const runtime::MenuItemLayout *>(info.dwItemData);
-                if (row && item == row->name && !(info.fState & MFS_DISABLED)) {
-                    PostMessageW(target, WM_COMMAND, info.wID, 0);
-                    return settle();
-                }
+                if (row && item == row->name && !(info.fState & MFS_DISABLED))
+                    return post(target, WM_COMMAND, info.wID, 0);
             }
         }
         FAIL_CHECK("no menu item " << item << " in " << window);
@@ -124,10 +115,8 @@ public:
 
     void type(std::string_view text) override
     {
-        for (const wchar_t character : runtime::win32::widen(text)) {
-            PostMessageW(GetFocus(), WM_CHAR, character, 1);
-            settle();
-        }
+        for (const wchar_t character : widen(text))
+            post(GetFocus(), WM_CHAR, character, 1);
     }
 
     void press(Key key) override
@@ -139,13 +128,12 @@ public:
     // The character of Alt and a letter, as TranslateMessage makes it.
     void pressAlt(char letter) override
     {
-        PostMessageW(focusOrActive(), WM_SYSCHAR, std::towlower(wchar_t(letter)), 1 | (1 << 29));
-        settle();
+        post(focusOrActive(), WM_SYSCHAR, std::towlower(wchar_t(letter)), 1 | (1 << 29));
     }
 
     void paste(std::string_view text) override
     {
-        const std::wstring wide = runtime::win32::widen(text);
+        const std::wstring wide = widen(text);
         HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
         std::copy_n(wide.c_str(), wide.size() + 1, static_cast<wchar_t *>(GlobalLock(memory)));
         GlobalUnlock(memory);
@@ -156,33 +144,18 @@ public:
         pressKey('V', true);
     }
 
-    void close(std::string_view window) override
-    {
-        PostMessageW(shownWindow(window), WM_SYSCOMMAND, SC_CLOSE, 0);
-        settle();
-    }
+    void close(std::string_view window) override { post(shownWindow(window), WM_SYSCOMMAND, SC_CLOSE, 0); }
 
-    int openWindows(std::string_view window) override
-    {
-        settle();
-        return int(shownWindows(window).size());
-    }
+    int openWindows(std::string_view window) override { settle(); return int(shownWindows(window).size()); }
 
     std::string title(std::string_view window) override { return narrow(windowText(shownWindow(window))); }
 
     Point clientSize(std::string_view window) override
     {
-        RECT client;
-        GetClientRect(shownWindow(window), &client);
-        return {client.right, client.bottom};
+        const RECT client = clientOnScreen(window);
+        return {client.right - client.left, client.bottom - client.top};
     }
-
-    Point clientOrigin(std::string_view window) override
-    {
-        POINT origin{0, 0};
-        ClientToScreen(shownWindow(window), &origin);
-        return {origin.x, origin.y};
-    }
+    Point clientOrigin(std::string_view window) override { return {clientOnScreen(window).left, clientOnScreen(window).top}; }
 
     // From the window's own drawing, its controls' included (a cache DC
     // does not clip the children).
@@ -243,11 +216,9 @@ public:
 
     bool programEnds(std::chrono::milliseconds within) override
     {
-        const auto deadline = std::chrono::steady_clock::now() + within;
-        while (!quit_ && std::chrono::steady_clock::now() < deadline)
-            if (!pump())
-                MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        return std::exchange(quit_, false);
+        const bool ended = runUntil([&] { return quit_; }, within);
+        quit_ = false;
+        return ended;
     }
 
 private:
@@ -291,6 +262,14 @@ private:
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
 
+    static RECT clientOnScreen(std::string_view window)
+    {
+        RECT client;
+        GetClientRect(shownWindow(window), &client);
+        MapWindowPoints(shownWindow(window), nullptr, reinterpret_cast<POINT *>(&client), 2);
+        return client;
+    }
+
     static void activate(HWND window)
     {
         if (GetActiveWindow() == window)
@@ -308,8 +287,7 @@ private:
         SetKeyboardState(keys);
         const LPARAM down = 1 | LPARAM(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16 | LPARAM(key == VK_DELETE) << 24; // extended
         PostMessageW(focusOrActive(), WM_KEYDOWN, key, down);
-        PostMessageW(focusOrActive(), WM_KEYUP, key, down | 0xC0000000);
-        settle();
+        post(focusOrActive(), WM_KEYUP, key, down | 0xC0000000);
         keys[VK_CONTROL] = keys[VK_LCONTROL] = 0;
         SetKeyboardState(keys);
     }
@@ -320,22 +298,31 @@ private:
         for (int round = 0; round < 3; ++round) {
             bool handled = false;
             PostMessageW(driver_, kHandled, 0, reinterpret_cast<LPARAM>(&handled));
-            while (!handled)
-                if (!pump())
-                    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            runUntil([&] { return handled; }, std::chrono::seconds(10));
         }
     }
 
-    bool pump()
+    // The program's events, as its own loop would run them, until done.
+    bool runUntil(const std::function<bool()> &done, std::chrono::milliseconds within)
     {
-        MSG message;
-        bool any = false;
-        for (; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); any = true)
-            if (message.message == WM_QUIT)
+        const auto deadline = std::chrono::steady_clock::now() + within;
+        for (MSG message; !done();) {
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
+            if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            else if (message.message == WM_QUIT)
                 quit_ = true;
             else
                 runtime::win32::dispatch(message);
-        return any;
+        }
+        return true;
+    }
+
+    void post(HWND target, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        PostMessageW(target, message, wParam, lParam);
+        settle();
     }
 
     static inline Win32User *instance_ = nullptr;
