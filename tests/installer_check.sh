@@ -19,7 +19,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-. "${BASH_SOURCE%/*}/xvfb_display.sh"
+. "${BASH_SOURCE%/*}/../tools/xvfb_display.sh"
 
 # No Mono or Gecko downloads, and no menu entries for the shortcuts written
 # into the user's own desktop.

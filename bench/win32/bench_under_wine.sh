@@ -8,24 +8,19 @@ host=$(cd "$2" && pwd)
 runs=${3:-15}
 wine=${WINE:-/usr/lib/wine/wine64}
 scratch=$(mktemp -d)
-xvfb=
+xvfb_pid=
 
 stop() {
     WINEPREFIX=$scratch/prefix "${wine%/*}/wineserver" -k 2>/dev/null || true
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$scratch"
 }
 trap stop EXIT
 
 g++ -std=c++20 -O2 "$(dirname "$0")/../startup_bench.cpp" -lxcb -o "$host/startup_bench"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$scratch/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=:$(cat "$scratch/display") WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+xvfb_screen=1280x1024x24 . "$(dirname "$0")/../../tools/xvfb_display.sh"
+export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # The server and Wine's own services stay up: neither program pays for them.
 mkdir -p "$WINEPREFIX"
 "${wine%/*}/wineserver" -p

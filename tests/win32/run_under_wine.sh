@@ -16,7 +16,7 @@ stop() {
     rm -rf "$scratch"
 }
 trap stop EXIT
-xvfb_screen=1280x1024x24 . "${BASH_SOURCE%/*}/../xvfb_display.sh"
+xvfb_screen=1280x1024x24 . "${BASH_SOURCE%/*}/../../tools/xvfb_display.sh"
 # No downloads offered (Mono, Gecko), no debug chatter.
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 reg() { WINEPREFIX=$1 "$wine" reg add "${@:2}" /f >/dev/null; }

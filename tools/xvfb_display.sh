@@ -1,6 +1,7 @@
-# Sourced: a private X display, guarded by a cookie of our own; Xvfb picks a
-# free number. Needs $scratch, a throwaway folder; sets xvfb_pid, for the
-# caller to kill, and exports DISPLAY and XAUTHORITY.
+# Sourced by the Wine checks and benches: a private X display, guarded by a
+# cookie of our own; Xvfb picks a free number. Needs $scratch, a throwaway
+# folder; sets xvfb_pid, for the caller to kill, and exports DISPLAY and
+# XAUTHORITY.
 cookie=$(mcookie)
 touch "$scratch/server-auth" "$scratch/client-auth"
 xauth -q -f "$scratch/server-auth" add :0 . "$cookie"
