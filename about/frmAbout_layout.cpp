@@ -28,14 +28,13 @@ constexpr WindowLayout kLayout{
     .clientWidth = 5175,
     .clientHeight = 2340,
     .backColour = Beige,
+    .icon = "euro-coin",
+    .controls = kControls,
     .placed = true,
     .screenLeft = 2190,
     .screenTop = 3090,
-    .icon = "euro-coin",
     .defaultButton = "cmdOK",
     .cancelButton = "cmdOK",
-    .menus = {},
-    .controls = kControls,
 };
 
 } // namespace

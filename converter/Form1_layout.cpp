@@ -52,14 +52,9 @@ constexpr WindowLayout kLayout{
     .clientWidth = 5250,
     .clientHeight = 2745,
     .backColour = Beige,
-    .placed = false,
-    .screenLeft = 0,
-    .screenTop = 0,
     .icon = "euro-coin",
-    .defaultButton = nullptr,
-    .cancelButton = nullptr,
-    .menus = kMenus,
     .controls = kControls,
+    .menus = kMenus,
 };
 
 } // namespace

@@ -63,15 +63,15 @@ struct WindowLayout {
     Border border;
     int clientWidth, clientHeight; // twips
     Colour backColour;
+    const char *icon; // a picture's name
+    std::span<const ControlLayout> controls;
+    std::span<const MenuLayout> menus = {};
     // Where the client area's top-left corner stands on the screen, in twips;
     // with placed false, where the window system puts a new window.
-    bool placed;
-    int screenLeft, screenTop;
-    const char *icon;          // a picture's name
-    const char *defaultButton; // pressed by Enter, or nullptr
-    const char *cancelButton;  // pressed by Esc, or nullptr
-    std::span<const MenuLayout> menus;
-    std::span<const ControlLayout> controls;
+    bool placed = false;
+    int screenLeft = 0, screenTop = 0;
+    const char *defaultButton = nullptr; // pressed by Enter
+    const char *cancelButton = nullptr;  // pressed by Esc
 };
 
 } // namespace runtime

@@ -27,13 +27,7 @@ constexpr WindowLayout kLayout{
     .clientWidth = 3000,
     .clientHeight = 1500,
     .backColour = 0xCAE3ED,
-    .placed = false,
-    .screenLeft = 0,
-    .screenTop = 0,
     .icon = "euro-coin",
-    .defaultButton = nullptr,
-    .cancelButton = nullptr,
-    .menus = {},
     .controls = kControls,
 };
 
