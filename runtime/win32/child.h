@@ -63,6 +63,10 @@ private:
 // The picture of that name from the program's resources, size pixels square.
 IconHandle loadIcon(const char *picture, int size);
 
+// Where the row's control goes at dpi, in pixels of its window's client area.
+RECT placement(const ControlLayout &row, UINT dpi);
+
+// Made in its place at its window's DPI; the window gives it its font.
 HWND createChild(const wchar_t *className, const ControlLayout &row, DWORD style, DWORD exStyle, HWND parent, int id);
 
 // Factories, one per kind; background is the window's colour, which shows

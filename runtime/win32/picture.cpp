@@ -21,11 +21,7 @@ BitmapHandle loadIconPicture(const char *name)
 
 class Picture final : public Child {
 public:
-    Picture(const ControlLayout &row, HWND hwnd)
-        : Child(row, hwnd), icon_(loadIconPicture(row.caption)),
-          large_(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), L"COIN_LARGE", IMAGE_BITMAP, 0, 0, 0)))
-    {
-    }
+    Picture(const ControlLayout &row, HWND hwnd) : Child(row, hwnd) {}
 
     // Drawn at its box's size. Up to the icon's size (100 %, and the About
     // window's smaller box) from the icon's own image; above it, reduced from
@@ -36,8 +32,14 @@ public:
         const RECT &box = item.rcItem;
         const bool small = box.right - box.left <= kIconSize;
         const int size = small ? kIconSize : kLargeSize;
+        // Loaded when first drawn, at the size drawn: the window shows sooner.
+        BitmapHandle &image = small ? icon_ : large_;
+        if (!image)
+            image = small ? loadIconPicture(row_.caption)
+                          : BitmapHandle(static_cast<HBITMAP>(
+                                LoadImageW(GetModuleHandleW(nullptr), L"COIN_LARGE", IMAGE_BITMAP, 0, 0, 0)));
         MemoryDc source(CreateCompatibleDC(item.hDC));
-        const HGDIOBJ previous = SelectObject(source.get(), small ? icon_.get() : large_.get());
+        const HGDIOBJ previous = SelectObject(source.get(), image.get());
         SetStretchBltMode(item.hDC, HALFTONE);
         SetBrushOrgEx(item.hDC, 0, 0, nullptr);
         StretchBlt(item.hDC, box.left, box.top, box.right - box.left, box.bottom - box.top, source.get(), 0, 0,

@@ -90,8 +90,9 @@ Win32Window::Win32Window(const WindowLayout &layout, Form &form)
                     style(layout.border), CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, menu,
                     GetModuleHandleW(nullptr), this);
     SetPropW(hwnd_, kLayoutProperty, const_cast<WindowLayout *>(&layout_));
-    makeControls();
-    layOut(GetDpiForWindow(hwnd_));
+    dpi_ = GetDpiForWindow(hwnd_);
+    makeControls(); // in place at dpi_
+    layOut(dpi_);
     if (layout.placed) {
         RECT frame{0, 0, 0, 0};
         AdjustWindowRectExForDpi(&frame, style(layout.border), menu != nullptr, exStyle(layout.border), dpi_);
@@ -158,6 +159,7 @@ void Win32Window::makeControls()
 
 void Win32Window::layOut(UINT dpi)
 {
+    const bool moved = dpi != dpi_; // the children are made in place at dpi_
     dpi_ = dpi;
     // The new fonts are in place before the old ones go.
     FontHandle defaultFont = createFont(kDefaultFont, dpi);
@@ -171,10 +173,11 @@ void Win32Window::layOut(UINT dpi)
                 own = createFont(*row.font, dpi);
             font = own.get();
         }
-        // A line is one pixel thick at any scale.
-        const int height = row.kind == Kind::Line ? 1 : px(row.height);
-        SetWindowPos(made->hwnd(), nullptr, px(row.left), px(row.top), px(row.width), height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (moved) {
+            const RECT place = placement(row, dpi);
+            SetWindowPos(made->hwnd(), nullptr, place.left, place.top, place.right - place.left,
+                         place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
         SendMessageW(made->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     defaultFont_ = std::move(defaultFont);
