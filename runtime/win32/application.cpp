@@ -11,15 +11,10 @@
 #include "runtime/win32/text.h"
 
 namespace runtime {
-
 namespace {
 
 // Posted to the hidden window: destroy the windows unloaded since.
 constexpr UINT kDestroyUnloaded = WM_APP;
-
-} // namespace
-
-namespace {
 
 struct Toolkit {
     HWND hidden = nullptr;
