@@ -4,6 +4,8 @@
 #include <initguid.h>
 #include <oleacc.h>
 
+#include "runtime/win32/load_function.h"
+
 namespace runtime::win32 {
 namespace {
 
@@ -17,20 +19,14 @@ struct Msaa {
     decltype(&SysAllocString) sysAllocString;
 };
 
-template <class Function> Function load(const wchar_t *library, const char *name)
-{
-    // void (*)() stands for any function.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(LoadLibraryW(library), name)));
-}
-
 const Msaa &msaa()
 {
     static const Msaa loaded{
-        load<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx"),
-        load<decltype(&CoCreateInstance)>(L"ole32.dll", "CoCreateInstance"),
-        load<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject"),
-        load<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject"),
-        load<decltype(&SysAllocString)>(L"oleaut32.dll", "SysAllocString"),
+        loadFunction<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx"),
+        loadFunction<decltype(&CoCreateInstance)>(L"ole32.dll", "CoCreateInstance"),
+        loadFunction<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject"),
+        loadFunction<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject"),
+        loadFunction<decltype(&SysAllocString)>(L"oleaut32.dll", "SysAllocString"),
     };
     return loaded;
 }

@@ -1,5 +1,6 @@
 #include "runtime/win32/child.h"
 
+#include "runtime/win32/dpi.h"
 #include "runtime/win32/text.h"
 
 namespace runtime::win32 {
@@ -35,7 +36,7 @@ HWND createChild(const wchar_t *className, const ControlLayout &row, DWORD style
 {
     // Made in place rather than moved there: under Wine each move of a
     // child costs the start-up a good part of a millisecond.
-    const RECT place = placement(row, GetDpiForWindow(parent));
+    const RECT place = placement(row, windowDpi(parent));
     return CreateWindowExW(exStyle, className, widen(row.caption).c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
                            place.top, place.right - place.left, place.bottom - place.top, parent,
                            reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);

@@ -5,6 +5,7 @@
 #include "runtime/form.h"
 #include "runtime/win32/accessible_name.h"
 #include "runtime/win32/application.h"
+#include "runtime/win32/dpi.h"
 #include "runtime/win32/fonts.h"
 #include "runtime/win32/text.h"
 
@@ -90,12 +91,12 @@ Win32Window::Win32Window(const WindowLayout &layout, Form &form)
                     style(layout.border), CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, menu,
                     GetModuleHandleW(nullptr), this);
     SetPropW(hwnd_, kLayoutProperty, const_cast<WindowLayout *>(&layout_));
-    dpi_ = GetDpiForWindow(hwnd_);
+    dpi_ = windowDpi(hwnd_);
     makeControls(); // in place at dpi_
     layOut(dpi_);
     if (layout.placed) {
         RECT frame{0, 0, 0, 0};
-        AdjustWindowRectExForDpi(&frame, style(layout.border), menu != nullptr, exStyle(layout.border), dpi_);
+        adjustWindowRect(frame, style(layout.border), menu != nullptr, exStyle(layout.border), dpi_);
         SetWindowPos(hwnd_, nullptr, px(layout.screenLeft) + frame.left, px(layout.screenTop) + frame.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -183,15 +184,15 @@ void Win32Window::layOut(UINT dpi)
     defaultFont_ = std::move(defaultFont);
     fonts_ = std::move(fonts);
 
-    bigIcon_ = loadIcon(layout_.icon, GetSystemMetricsForDpi(SM_CXICON, dpi));
-    smallIcon_ = loadIcon(layout_.icon, GetSystemMetricsForDpi(SM_CXSMICON, dpi));
+    bigIcon_ = loadIcon(layout_.icon, systemMetric(SM_CXICON, dpi));
+    smallIcon_ = loadIcon(layout_.icon, systemMetric(SM_CXSMICON, dpi));
     // A dialog frame shows no icon of its own: both are set explicitly.
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
 
     const SIZE wanted{px(layout_.clientWidth), px(layout_.clientHeight)};
     RECT frame{0, 0, wanted.cx, wanted.cy};
-    AdjustWindowRectExForDpi(&frame, style(layout_.border), GetMenu(hwnd_) != nullptr, exStyle(layout_.border), dpi);
+    adjustWindowRect(frame, style(layout_.border), GetMenu(hwnd_) != nullptr, exStyle(layout_.border), dpi);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // A menu bar that wraps, or a frame drawn by someone else (Wine under
@@ -275,7 +276,7 @@ LRESULT Win32Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         form_.unload();
         return 0;
-    case WM_DPICHANGED:
+    case WM_DPICHANGED: // from Windows 8.1 on, moved to a screen of another scale
         onDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
     case DM_GETDEFID:

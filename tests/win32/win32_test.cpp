@@ -6,6 +6,7 @@
 
 #include "about/frmAbout.h"
 #include "runtime/desktop_platform.h"
+#include "runtime/win32/dpi.h"
 #include "win32_user.h"
 #include "window_fixture.h"
 
@@ -88,7 +89,7 @@ TEST_CASE("at 144 dpi every control stands at its twips scaled, with fonts to ma
 {
     ConverterWindow window;
     HWND converter = shownWindow("Form1");
-    REQUIRE(GetDpiForWindow(converter) == 144);
+    REQUIRE(runtime::win32::windowDpi(converter) == 144);
     CHECK(window.u.clientSize("Form1") == Point{525, 275});
     const struct {
         Ref control;
