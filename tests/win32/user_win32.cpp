@@ -8,11 +8,13 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cwctype>
 
 #include "runtime/program.h"
 #include "runtime/win32/application.h"
 #include "runtime/win32/child.h"
+#include "runtime/win32/dpi.h"
 #include "runtime/win32/text.h"
 
 using runtime::win32::narrow;
@@ -356,8 +358,12 @@ User &user()
     return theUser;
 }
 
+// --windows-7: the windows without the functions newer than Windows 7, as
+// that system shows them.
 int main(int argc, char **argv)
 {
+    if (std::find(argv + 1, argv + argc, std::string_view("--windows-7")) != argv + argc)
+        runtime::win32::dpiFunctions() = {};
     runtime::Application application(argc, argv);
     return doctest::Context(argc, argv).run();
 }

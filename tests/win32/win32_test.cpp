@@ -3,6 +3,7 @@
 #include <doctest/doctest.h>
 
 #include <array>
+#include <utility>
 
 #include "about/frmAbout.h"
 #include "runtime/desktop_platform.h"
@@ -85,7 +86,7 @@ TEST_CASE("the converter is a fixed-single window with a menu bar, the About win
     CHECK(GetWindow(about, GW_OWNER) != converter);
 }
 
-TEST_CASE("at 144 dpi every control stands at its twips scaled, with fonts to match")
+TEST_CASE("at 144 dpi every control stands at its twips scaled, with fonts and icons to match")
 {
     ConverterWindow window;
     HWND converter = shownWindow("Form1");
@@ -114,4 +115,13 @@ TEST_CASE("at 144 dpi every control stands at its twips scaled, with fonts to ma
     GetObjectW(HFONT(SendMessageW(controlWindow({"Form1", "Label2"}), WM_GETFONT, 0, 0)), sizeof font, &font);
     CHECK(font.lfHeight == -24); // 12 points
     CHECK(window.u.pixel("Form1", {384 + 57, 12 + 48}) == 0x4A6187); // the coin's disc
+    for (const auto &[size, pixels] : {std::pair{ICON_BIG, 48}, std::pair{ICON_SMALL, 24}}) {
+        ICONINFO icon{};
+        GetIconInfo(HICON(SendMessageW(converter, WM_GETICON, size, 0)), &icon);
+        BITMAP bitmap{};
+        GetObjectW(icon.hbmColor, sizeof bitmap, &bitmap);
+        CHECK(bitmap.bmWidth == pixels);
+        DeleteObject(icon.hbmColor);
+        DeleteObject(icon.hbmMask);
+    }
 }
