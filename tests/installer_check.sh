@@ -112,6 +112,10 @@ check_installed() { # check_installed DIR
 # From here on a step that fails shows in the checks after it, and the count
 # is printed whatever happens.
 set +e
+# NSIS's own manifest names the systems the program's manifest names.
+for system in $(sed -n 's/.*supportedOS Id="\([^"]*\)".*/\1/p' "${BASH_SOURCE%/*}/../resources/valutrino.manifest"); do
+    check "the setup program supports $system" grep -qaF "supportedOS Id=\"$system\"" "$setup"
+done
 before=$(inventory)
 timed "install" "$wine" "$setup" /S
 check_installed "$default_dir"
