@@ -14,6 +14,10 @@ files=(
     /usr/share/icons/hicolor/32x32/apps/it.valutrino.Valutrino.png
     /usr/share/icons/hicolor/64x64/apps/it.valutrino.Valutrino.png
     /usr/share/icons/hicolor/scalable/apps/it.valutrino.Valutrino.svg
+    /usr/share/man/man1/valutrino.1.gz
+    /usr/share/man/it/man1/valutrino.1.gz
+    /usr/share/doc/valutrino/copyright
+    /usr/share/doc/valutrino/changelog.Debian.gz
 )
 failed=0
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
