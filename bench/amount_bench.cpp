@@ -1,5 +1,5 @@
-// Reading and formatting one amount, beside the standard library's own pair
-// on the same inputs.
+// Reading, converting and formatting one amount, beside the standard
+// library's own reading and writing pair on the same inputs.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -8,18 +8,22 @@
 
 #include "converter/amount_format.h"
 #include "converter/amount_reading.h"
+#include "converter/conversion.h"
 
 namespace {
 
 constexpr std::string_view kInputs[] = {"1936.27", "12", "0.5", "9000000000000", "123456.789", "1e7", "99999.99", "0.015"};
 
-void ReadAndFormat(benchmark::State &state)
+void ReadConvertAndFormat(benchmark::State &state)
 {
     const amounts::Separators italian{".", ","};
     for (auto _ : state)
         for (std::string_view input : kInputs)
-            benchmark::DoNotOptimize(amounts::formatAmount(amounts::readAmount(input), italian));
-    state.SetItemsProcessed(state.iterations() * std::size(kInputs));
+            for (const auto direction : {amounts::Direction::LireToEuro, amounts::Direction::EuroToLire}) {
+                const auto cents = amounts::convert(amounts::readAmount(input), direction);
+                benchmark::DoNotOptimize(amounts::formatAmount(*cents, italian));
+            }
+    state.SetItemsProcessed(state.iterations() * std::size(kInputs) * 2);
 }
 
 void FromCharsToChars(benchmark::State &state)
@@ -37,5 +41,5 @@ void FromCharsToChars(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(ReadAndFormat);
+BENCHMARK(ReadConvertAndFormat);
 BENCHMARK(FromCharsToChars);

@@ -1,7 +1,5 @@
 #include "converter/Form1.h"
 
-#include <cmath>
-
 #include "about/frmAbout.h"
 #include "app/colours.h"
 #include "converter/amount_format.h"
@@ -74,10 +72,9 @@ void Form1::convert(runtime::TextBox &source, runtime::TextBox &target, Directio
 {
     // An amount beyond the double range, or a product that leaves it, is
     // refused like an amount over the ceiling rather than shown as "inf".
-    const double result = amounts::convert(amounts::readAmount(source.text()), direction);
-    if (std::isfinite(result)) {
-        target.setText(amounts::formatAmount(result, {separators_.group, separators_.decimal}));
-        if (!amounts::exceedsCeiling(amounts::readAmount(source.text()), direction))
+    if (const auto result = amounts::convert(amounts::readAmount(source.text()), direction)) {
+        target.setText(amounts::formatAmount(*result, {separators_.group, separators_.decimal}));
+        if (!amounts::exceedsCeiling(amounts::readAmount(source.text()).value, direction))
             return;
     }
     // The converted value stays in view while the message is up. The source

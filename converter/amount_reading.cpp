@@ -1,9 +1,10 @@
 #include "converter/amount_reading.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
-#include <string>
 
 namespace amounts {
 namespace {
@@ -41,16 +42,33 @@ int digitValue(char c, int radix)
     return value < radix ? value : -1;
 }
 
-double readRadix(Cursor &in, int radix)
+// Multiplies the decimal digits by radix and adds digit.
+void multiplyAdd(std::string &digits, int radix, int digit)
 {
-    double value = 0;
-    for (int digit; (digit = digitValue(in.peek(), radix)) >= 0; in.advance())
-        value = value * radix + digit;
-    return value;
+    int carry = digit;
+    for (auto d = digits.rbegin(); d != digits.rend(); ++d) {
+        const int product = (*d - '0') * radix + carry;
+        *d = char('0' + product % 10);
+        carry = product / 10;
+    }
+    for (; carry > 0; carry /= 10)
+        digits.insert(digits.begin(), char('0' + carry % 10));
+}
+
+Amount readRadix(Cursor &in, int radix)
+{
+    Amount amount;
+    for (int digit; (digit = digitValue(in.peek(), radix)) >= 0; in.advance()) {
+        amount.value = amount.value * radix + digit;
+        // Past the double range the amount is refused, and its digits unused.
+        if (std::isfinite(amount.value))
+            multiplyAdd(amount.digits, radix, digit);
+    }
+    return amount;
 }
 
 // Reads an exponent after E or D, if digits follow; "12E" is just 12.
-long readExponent(Cursor &in)
+std::int64_t readExponent(Cursor &in)
 {
     Cursor start = in;
     in.advance();
@@ -64,76 +82,72 @@ long readExponent(Cursor &in)
         return 0;
     }
     // Saturate: no text is long enough to bring such an exponent back in range.
-    constexpr long kLimit = 1'000'000'000;
-    long exponent = 0;
+    constexpr std::int64_t kLimit = 1'000'000'000;
+    std::int64_t exponent = 0;
     for (char c; isDigit(c = in.peek()); in.advance())
         exponent = std::min(exponent * 10 + (c - '0'), kLimit);
     return negative ? -exponent : exponent;
 }
 
-double readDecimal(Cursor &in)
+// The double nearest to the digits and exponent, from from_chars, which rounds
+// correctly and ignores the C locale. The exponent is appended to the digits
+// for it and taken off again.
+double nearestDouble(Amount &amount)
 {
-    // Gathers the number without the skipped blanks, in the form from_chars
-    // reads, which rounds correctly and ignores the C locale.
-    std::string number;
-    bool negative = false;
-    if (in.peek() == '+' || in.peek() == '-') {
-        negative = in.peek() == '-';
-        if (negative)
-            number += '-';
-        in.advance();
+    if (amount.digits.empty())
+        return 0;
+    const std::size_t size = amount.digits.size();
+    std::array<char, 24> exponent{'e'};
+    char *exponentEnd = std::to_chars(exponent.data() + 1, exponent.data() + exponent.size(), amount.exponent).ptr;
+    amount.digits.append(exponent.data(), exponentEnd);
+    double value = 0;
+    const std::string &number = amount.digits;
+    const auto error = std::from_chars(number.data(), number.data() + number.size(), value).ec;
+    amount.digits.resize(size);
+    if (error == std::errc::result_out_of_range) {
+        // Too large or too small: the power of ten of the first digit tells which.
+        const bool large = std::int64_t(size) + amount.exponent > 1;
+        value = large ? std::numeric_limits<double>::infinity() : 0.0;
     }
+    return amount.negative ? -value : value;
+}
 
-    // The power of ten of the first significant digit, counted as we go, tells
-    // an overflow from an underflow when from_chars reports either.
-    long leadPower = 0;
-    bool significant = false;
-    bool anyDigit = false;
-    for (char c; isDigit(c = in.peek()); in.advance()) {
-        number += c;
-        anyDigit = true;
-        significant = significant || c != '0';
-        if (significant)
-            ++leadPower;
-    }
-    --leadPower;
-    if (in.peek() == '.') {
-        number += '.';
+Amount readDecimal(Cursor &in)
+{
+    Amount amount;
+    if (in.peek() == '+' || in.peek() == '-') {
+        amount.negative = in.peek() == '-';
         in.advance();
+    }
+    // Leading zeros are dropped, and each digit after the point lowers the exponent.
+    bool anyDigit = false;
+    const auto readDigits = [&](bool afterPoint) {
         for (char c; isDigit(c = in.peek()); in.advance()) {
-            number += c;
             anyDigit = true;
-            if (significant)
-                continue;
-            if (c == '0')
-                --leadPower;
-            else
-                significant = true;
+            if (c != '0' || !amount.digits.empty())
+                amount.digits += c;
+            if (afterPoint)
+                --amount.exponent;
         }
+    };
+    readDigits(false);
+    if (in.peek() == '.') {
+        in.advance();
+        readDigits(true);
     }
     if (!anyDigit)
-        return 0;
+        return {};
 
     const char marker = in.peek();
-    if (marker == 'E' || marker == 'e' || marker == 'D' || marker == 'd') {
-        const long exponent = readExponent(in);
-        number += 'e';
-        number += std::to_string(exponent);
-        leadPower += exponent;
-    }
-
-    double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        value = leadPower > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-        return negative ? -value : value;
-    }
-    return value;
+    if (marker == 'E' || marker == 'e' || marker == 'D' || marker == 'd')
+        amount.exponent += readExponent(in);
+    amount.value = nearestDouble(amount);
+    return amount;
 }
 
 } // namespace
 
-double readAmount(std::string_view text)
+Amount readAmount(std::string_view text)
 {
     Cursor in(text);
     if (in.peek() != '&')
@@ -146,7 +160,7 @@ double readAmount(std::string_view text)
         return readRadix(in, 16);
     if (radix == 'O' || radix == 'o')
         return readRadix(in, 8);
-    return 0;
+    return {};
 }
 
 } // namespace amounts

@@ -1,4 +1,4 @@
-// Reading an amount from what the user typed, and showing one as "##,##0.00".
+// Reading an amount from what the user typed, and showing cents as "##,##0.00".
 #include <doctest/doctest.h>
 
 #include <limits>
@@ -9,7 +9,13 @@
 
 namespace {
 
-const amounts::Separators kItalian{".", ","};
+// The exact amount read, as "-125e-1"; "0" for zero.
+std::string exact(const amounts::Amount &amount)
+{
+    if (amount.digits.empty())
+        return "0";
+    return (amount.negative ? "-" : "") + amount.digits + 'e' + std::to_string(amount.exponent);
+}
 
 } // namespace
 
@@ -18,87 +24,81 @@ TEST_CASE("an amount is read from the start of the text, the way users typed it"
     const double inf = std::numeric_limits<double>::infinity();
     const struct {
         std::string text;
-        double amount;
+        double value;
+        std::string exact; // empty: not looked at
     } cases[] = {
-        {"", 0},
-        {"abc", 0},
-        {"1936.27", 1936.27},
-        {"1,5", 1},                 // only "." separates decimals, whatever the locale
-        {"1 000", 1000},            // blanks inside are skipped
-        {"\t1\n2 .\t5", 12.5},      // so are tabs and line feeds
-        {"1\r2", 1},                // but not a carriage return
-        {"1.2.3", 1.2},
-        {"12abc", 12},
-        {".5", 0.5},
-        {"-12.5", -12.5},
-        {"- 4", -4},
-        {"--1", 0},
-        {"1.5E3", 1500},
-        {"2d2", 200},
-        {"25e-1", 2.5},
-        {"12E", 12},                // an exponent needs digits
-        {"12e+x", 12},
-        {"&HFF", 255},
-        {"&hFFFF", 65535},          // hexadecimal is unsigned
-        {"&H1G", 1},
-        {"&O17", 15},
-        {"&o178", 15},
-        {"&B101", 0},
-        {"\xd9\xa3", 0},            // Arabic-Indic digits are not digits here
-        {"0." + std::string(400, '1'), 0.1111111111111111},
-        {"1e-400", 0},
-        {"0.001e310", 1e307},
-        {"0e999999", 0},
+        {"", 0, "0"},
+        {"abc", 0, "0"},
+        {"1936.27", 1936.27, "193627e-2"},
+        {"1,5", 1, "1e0"},                   // only "." separates decimals, whatever the locale
+        {"1 000", 1000, "1000e0"},           // blanks inside are skipped
+        {"\t1\n2 .\t5", 12.5, "125e-1"},     // so are tabs and line feeds
+        {"1\r2", 1, "1e0"},                  // but not a carriage return
+        {"1.2.3", 1.2, "12e-1"},
+        {"12abc", 12, "12e0"},
+        {"007.50", 7.5, "750e-2"},
+        {".05", 0.05, "5e-2"},
+        {"-12.5", -12.5, "-125e-1"},
+        {"- 4", -4, "-4e0"},
+        {"--1", 0, "0"},
+        {"1.5E3", 1500, "15e2"},
+        {"2d2", 200, "2e2"},
+        {"25e-1", 2.5, "25e-1"},
+        {"12E", 12, "12e0"},                 // an exponent needs digits
+        {"12e+x", 12, "12e0"},
+        {"&HFF", 255, "255e0"},
+        {"&hFFFF", 65535, "65535e0"},        // hexadecimal is unsigned
+        {"&H1G", 1, "1e0"},
+        {"&H" + std::string(20, 'F'), 0x1p80, "1208925819614629174706175e0"},
+        {"&O17", 15, "15e0"},
+        {"&o178", 15, "15e0"},
+        {"&B101", 0, "0"},
+        {"\xd9\xa3", 0, "0"},                // Arabic-Indic digits are not digits here
+        {"0." + std::string(400, '1'), 0.1111111111111111, std::string(400, '1') + "e-400"},
+        {"1e-400", 0, "1e-400"},
+        {"0.001e310", 1e307, "1e307"},
+        {"0e999999", 0, "0"},
         // Beyond the double range: infinity, which the window refuses.
-        {"1e400", inf},
-        {"-1e400", -inf},
-        {"1e99999999999999999999", inf},
-        {std::string(400, '9'), inf},
-        {"&H" + std::string(300, 'F'), inf},
+        {"1e400", inf, "1e400"},
+        {"-1e400", -inf, "-1e400"},
+        {"1e99999999999999999999", inf, "1e1000000000"},
+        {std::string(400, '9'), inf, std::string(400, '9') + "e0"},
+        {"&H" + std::string(300, 'F'), inf, ""},
     };
-    for (const auto &[text, amount] : cases) {
+    for (const auto &[text, value, exactly] : cases) {
         CAPTURE(text);
-        CHECK(amounts::readAmount(text) == amount);
+        const amounts::Amount amount = amounts::readAmount(text);
+        CHECK(amount.value == value);
+        if (!exactly.empty())
+            CHECK(exact(amount) == exactly);
     }
 }
 
-TEST_CASE("an amount shows grouped in threes with two decimals, halves away from zero")
+TEST_CASE("cents show grouped in threes with two decimals")
 {
     const struct {
-        double value;
+        amounts::Cents cents;
         const char *text;
     } cases[] = {
-        {0, "0,00"},
-        {0.5, "0,50"},
-        {1 / 1936.27, "0,00"},
-        {999.99, "999,99"},
-        {1936.27, "1.936,27"},
-        {123456.0, "123.456,00"},
-        {1234567890.12, "1.234.567.890,12"},
-        {9e12, "9.000.000.000.000,00"},
-        {1e15 + 0.125, "1.000.000.000.000.000,13"},
-        {999999.995, "1.000.000,00"}, // the carry makes a new group
-        {0.005, "0,01"},
-        {0.00499, "0,00"},
-        {0.125, "0,13"},             // an exact binary half rounds up, not to even
-        {1.004999999, "1,00"},
-        {-1936.27, "-1.936,27"},
-        {-0.125, "-0,13"},
-        {-0.004, "0,00"},            // no minus on a zero
-        {-0.0, "0,00"},
-        {5e-324, "0,00"},
+        {{false, ""}, "0,00"},
+        {{false, "5"}, "0,05"},
+        {{false, "50"}, "0,50"},
+        {{false, "99999"}, "999,99"},
+        {{false, "193627"}, "1.936,27"},
+        {{false, "12345600"}, "123.456,00"},
+        {{false, "123456789012"}, "1.234.567.890,12"},
+        {{true, "1"}, "-0,01"},
+        {{true, "193627"}, "-1.936,27"},
     };
-    for (const auto &[value, text] : cases) {
-        CAPTURE(value);
-        CHECK(amounts::formatAmount(value, kItalian) == text);
+    for (const auto &[cents, text] : cases) {
+        CAPTURE(text);
+        CHECK(amounts::formatAmount(cents, {".", ","}) == text);
     }
-    const std::string largest = amounts::formatAmount(std::numeric_limits<double>::max(), kItalian);
-    CHECK(largest.starts_with("179.769.313.486.231.570.814.527"));
-    CHECK(largest.ends_with(".858.368,00"));
 }
 
 TEST_CASE("the separators are the ones given, even of several bytes")
 {
-    CHECK(amounts::formatAmount(1234567.891, {",", "."}) == "1,234,567.89");
-    CHECK(amounts::formatAmount(1234567.891, {"\u202f", ","}) == "1\u202f234\u202f567,89");
+    const amounts::Cents cents{false, "123456789"};
+    CHECK(amounts::formatAmount(cents, {",", "."}) == "1,234,567.89");
+    CHECK(amounts::formatAmount(cents, {"\u202f", ","}) == "1\u202f234\u202f567,89");
 }

@@ -95,6 +95,8 @@ TEST_CASE("amounts convert as the user types")
         {Mode::Lire, "1,5", "0,00"},                // a comma stops the amount
         {Mode::Euro, "abc", "0,00"},
         {Mode::Euro, "-2", "-3.872,54"},
+        {Mode::Lire, "20000164260", "10.329.222,81"},      // just below half a cent
+        {Mode::Euro, "52069552.61", "100.820.712.632,16"}, // likewise, in lire
     };
     for (const auto &[mode, typed, converted] : cases) {
         CAPTURE(typed);

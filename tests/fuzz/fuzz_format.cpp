@@ -1,14 +1,14 @@
-// Formatting any finite double: the text always has the pattern of the
-// separators used, and an amount in whole cents reads back as the same cents.
-#include <cmath>
+// Formatting converted amounts: the text always has the pattern of the
+// separators used, and reads back as the amount it shows.
 #include <cstdint>
-#include <iterator>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "converter/amount_format.h"
 #include "converter/amount_reading.h"
+#include "converter/conversion.h"
 
 namespace {
 
@@ -41,8 +41,8 @@ bool hasPattern(const std::string &text, const amounts::Separators &separators)
     return literal(separators.decimal) && digits(2) && at == text.size();
 }
 
-// Back to a number: groups dropped, the decimal separator made ".".
-double readBack(const std::string &text, const amounts::Separators &separators)
+// Back to an amount: groups dropped, the decimal separator made ".".
+amounts::Amount readBack(const std::string &text, const amounts::Separators &separators)
 {
     std::string plain;
     for (std::size_t at = 0; at < text.size();) {
@@ -58,29 +58,32 @@ double readBack(const std::string &text, const amounts::Separators &separators)
     return amounts::readAmount(plain);
 }
 
+std::string converted(const amounts::Amount &amount, amounts::Direction direction, const amounts::Separators &separators)
+{
+    return amounts::formatAmount(amounts::convert(amount, direction).value(), separators);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t size)
 {
-    if (size < sizeof(double) + 1)
-        return 0;
-    double value;
-    std::memcpy(&value, data, sizeof value);
-    const amounts::Separators locales[] = {{".", ","}, {",", "."}, {"\u202f", ","}, {"'", "."}};
-    const amounts::Separators &separators = locales[data[sizeof value] % std::size(locales)];
-    if (!std::isfinite(value))
-        return 0; // the window refuses these before formatting
-
-    if (!hasPattern(amounts::formatAmount(value, separators), separators))
-        std::abort();
-
-    // The same bits as a count of cents, below 1e13 in amount, where a double
-    // is closer than half a cent to every cent: it must read back unchanged.
     std::int64_t cents;
+    if (size < sizeof cents + 1)
+        return 0;
     std::memcpy(&cents, data, sizeof cents);
-    cents %= 1'000'000'000'000'000;
-    const double amount = double(cents) / 100;
-    if (readBack(amounts::formatAmount(amount, separators), separators) != amount)
+    const amounts::Separators locales[] = {{".", ","}, {",", "."}, {"\u202f", ","}, {"'", "."}};
+    const amounts::Separators &separators = locales[data[sizeof cents] % std::size(locales)];
+
+    // Any whole euro cents, to lire and back: the lire lie within half a lira
+    // cent of the exact amount, worth far less than half a euro cent, so the
+    // same cents come back.
+    const std::uint64_t magnitude = cents < 0 ? 0 - std::uint64_t(cents) : std::uint64_t(cents);
+    const amounts::Amount euro{double(cents) / 100, cents < 0, magnitude == 0 ? "" : std::to_string(magnitude), -2};
+    const std::string lire = converted(euro, amounts::Direction::EuroToLire, separators);
+    if (!hasPattern(lire, separators))
+        std::abort();
+    const std::string back = converted(readBack(lire, separators), amounts::Direction::LireToEuro, separators);
+    if (back != amounts::formatAmount({cents < 0, euro.digits}, separators) || !hasPattern(back, separators))
         std::abort();
     return 0;
 }
