@@ -1,12 +1,13 @@
 ; The Windows setup program: per machine, 64-bit, Italian.
-; makensis -DICON=<host build>/resources/euro-coin.ico installer/valutrino.nsi
-; Paths are relative to this folder, where makensis works.
+; `./dev installer` and `./dev release` build it:
+;   makensis -DVERSION=1.00 -DVERSION_QUAD=1.0.0.0 -DEXE=path/to/Valutrino.exe
+;            -DICON=path/to/euro-coin.ico -DOUTFILE=path/to/setup.exe
+;            [-DSIGN=tools/sign.sh] installer/valutrino.nsi
 
-!ifndef ICON
-  !error "Pass the program's icon: makensis -DICON=path/to/euro-coin.ico"
+!ifndef VERSION | VERSION_QUAD | EXE | ICON | OUTFILE
+  !error "Pass VERSION, VERSION_QUAD, EXE, ICON and OUTFILE: see the top of this file"
 !endif
 
-!define VERSION "1.00"
 !define PUBLISHER "Marco Bellini"
 !define UNINST_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Valutrino"
 
@@ -17,11 +18,17 @@ RequestExecutionLevel admin
 ManifestDPIAware true
 
 Name "Valutrino"
-OutFile "../build-win/Valutrino-${VERSION}-setup.exe"
+OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\Valutrino"
 ; Installing again goes where the last installation went.
 InstallDirRegKey HKLM "${UNINST_KEY}" InstallLocation
 BrandingText "Valutrino ${VERSION}"
+
+; The uninstaller is signed as it is written into the setup, then the setup.
+!ifdef SIGN
+  !uninstfinalize '"${SIGN}" "%1"' = 0
+  !finalize '"${SIGN}" "%1"' = 0
+!endif
 
 !include MUI2.nsh
 !include LogicLib.nsh
@@ -40,8 +47,8 @@ BrandingText "Valutrino ${VERSION}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Italian"
 
-VIProductVersion "1.0.0.0"
-VIFileVersion "1.0.0.0"
+VIProductVersion "${VERSION_QUAD}"
+VIFileVersion "${VERSION_QUAD}"
 VIAddVersionKey /LANG=${LANG_ITALIAN} "ProductName" "Valutrino"
 VIAddVersionKey /LANG=${LANG_ITALIAN} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ITALIAN} "CompanyName" "${PUBLISHER}"
@@ -76,7 +83,7 @@ Section
   ${EndIf}
 
   SetOutPath "$INSTDIR"
-  File "../build-win/Valutrino.exe"
+  File "${EXE}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\Valutrino.lnk" "$INSTDIR\Valutrino.exe"
 

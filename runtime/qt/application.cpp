@@ -31,7 +31,7 @@ struct Application::Toolkit {
         // own show. Not a display name: Qt would append that to every title.
         QApplication::setApplicationName(QString::fromUtf8(kAppTitle));
         QGuiApplication::setDesktopFileName(QStringLiteral("it.valutrino.Valutrino"));
-        QApplication::setApplicationVersion(QStringLiteral("1.00"));
+        QApplication::setApplicationVersion(QStringLiteral(VALUTRINO_VERSION));
         QApplication::setWindowIcon(qt::pictureIcon("euro-coin"));
         // The program ends when its last window is unloaded, not merely hidden.
         QApplication::setQuitOnLastWindowClosed(false);
