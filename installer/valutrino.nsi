@@ -2,10 +2,10 @@
 ; `./dev installer` and `./dev release` build it:
 ;   makensis -DVERSION=1.00 -DVERSION_QUAD=1.0.0.0 -DEXE=path/to/Valutrino.exe
 ;            -DICON=path/to/euro-coin.ico -DOUTFILE=path/to/setup.exe
-;            [-DSIGN=tools/sign.sh] installer/valutrino.nsi
+;            -DFINISH=path/to/tools/finish_program.sh installer/valutrino.nsi
 
-!ifndef VERSION | VERSION_QUAD | EXE | ICON | OUTFILE
-  !error "Pass VERSION, VERSION_QUAD, EXE, ICON and OUTFILE: see the top of this file"
+!ifndef VERSION | VERSION_QUAD | EXE | ICON | OUTFILE | FINISH
+  !error "Pass VERSION, VERSION_QUAD, EXE, ICON, OUTFILE and FINISH: see the top of this file"
 !endif
 
 !define PUBLISHER "Marco Bellini"
@@ -24,11 +24,10 @@ InstallDir "$PROGRAMFILES64\Valutrino"
 InstallDirRegKey HKLM "${UNINST_KEY}" InstallLocation
 BrandingText "Valutrino ${VERSION}"
 
-; The uninstaller is signed as it is written into the setup, then the setup.
-!ifdef SIGN
-  !uninstfinalize '"${SIGN}" "%1"' = 0
-  !finalize '"${SIGN}" "%1"' = 0
-!endif
+; Dated by the sources and signed when asked: the uninstaller as it is
+; written into the setup, then the setup.
+!uninstfinalize '"${FINISH}" "%1"' = 0
+!finalize '"${FINISH}" "%1"' = 0
 
 !include MUI2.nsh
 !include LogicLib.nsh

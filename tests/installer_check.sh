@@ -7,6 +7,9 @@
 # Usage: installer_check.sh SETUP.exe
 set -euo pipefail
 setup=$(realpath "$1")
+# Valutrino-VERSION-setup.exe
+version=${setup##*/Valutrino-}
+version=${version%-setup.exe}
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 
@@ -94,7 +97,7 @@ check_installed() { # check_installed DIR
     check "Start-menu shortcut" test -f "$shortcut"
     check "shortcut points at the program" grep -qaF "$dir\\Valutrino.exe" "$shortcut"
     check "DisplayName" has_value DisplayName Valutrino
-    check "DisplayVersion" has_value DisplayVersion 1.00
+    check "DisplayVersion" has_value DisplayVersion "$version"
     check "DisplayIcon" has_value DisplayIcon "$dir\\Valutrino.exe"
     check "Publisher" has_value Publisher "Marco Bellini"
     check "InstallLocation" has_value InstallLocation "$dir"
