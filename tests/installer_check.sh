@@ -4,9 +4,11 @@
 # it from the shortcut; installs it again into another folder; uninstalls it
 # silently and checks that nothing of it is left and nothing else went, then
 # that a file of the user's in its folder survives the uninstaller.
-# Usage: installer_check.sh SETUP.exe
+# With CERTIFICATE, the installed programs must carry its signature.
+# Usage: installer_check.sh SETUP.exe [CERTIFICATE.pem]
 set -euo pipefail
 setup=$(realpath "$1")
+certificate=${2:+$(realpath "$2")}
 # Valutrino-VERSION-setup.exe
 version=${setup##*/Valutrino-}
 version=${version%-setup.exe}
@@ -94,6 +96,9 @@ check_installed() { # check_installed DIR
     check "Valutrino.exe in $dir" test -f "$folder/Valutrino.exe"
     check "uninstaller in $dir" test -f "$folder/uninstall.exe"
     check "nothing else in $dir" test "$(contents "$folder")" = "Valutrino.exe uninstall.exe"
+    [ -z "$certificate" ] || for program in Valutrino.exe uninstall.exe; do
+        check "$program signed" osslsigncode verify -CAfile "$certificate" -in "$folder/$program" >/dev/null
+    done
     check "Start-menu shortcut" test -f "$shortcut"
     check "shortcut points at the program" grep -qaF "$dir\\Valutrino.exe" "$shortcut"
     check "DisplayName" has_value DisplayName Valutrino

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# ./dev release as maintainers and users meet it: two clones of this commit,
+# in folders of different names, release the same bytes; a wrong password
+# stops a signed release before it builds and leaves dist/ as it was; a
+# release signed with a throwaway certificate verifies, never shows the
+# password, and installs and starts under Wine with every program signed.
+# Usage: tests/release_check.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+first=$scratch/a/valutrino
+second=$scratch/another/valutrino
+git clone -q . "$first"
+git clone -q . "$second"
+
+passed=0 failed=0
+check() { # check DESCRIPTION COMMAND...
+    if "${@:2}"; then
+        passed=$((passed + 1))
+    else
+        echo "FAILED: $1"
+        failed=$((failed + 1))
+    fi
+}
+
+release() { # release CLONE [ARGUMENT...]: its output in $scratch/log
+    (cd "$1" && ./dev release "${@:2}") >"$scratch/log" 2>&1
+}
+for clone in "$first" "$second"; do
+    release "$clone" || { cat "$scratch/log"; exit 1; }
+done
+check "two clones release the same bytes" diff "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS"
+check "SHA256SUMS covers every other file" test "$(cd "$first/dist" && ls | grep -vx SHA256SUMS)" = \
+    "$(cut -d' ' -f3- "$first/dist/SHA256SUMS")"
+check "the sums hold" sh -c "cd '$first/dist' && sha256sum --quiet -c SHA256SUMS"
+
+# A code-signing certificate of our own.
+password=prova-$RANDOM$RANDOM
+openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Valutrino test" -keyout "$scratch/key.pem" \
+    -out "$scratch/certificate.pem" -addext extendedKeyUsage=codeSigning -addext keyUsage=digitalSignature 2>/dev/null
+VALUTRINO_SIGN_PASSWORD=$password openssl pkcs12 -export -inkey "$scratch/key.pem" -in "$scratch/certificate.pem" \
+    -out "$scratch/test.pfx" -passout env:VALUTRINO_SIGN_PASSWORD
+
+VALUTRINO_SIGN_PASSWORD=sbagliata check "a wrong password stops the release" ! release "$first" --sign "$scratch/test.pfx"
+check "dist/ left as it was" diff "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS"
+VALUTRINO_SIGN_PASSWORD=$password release "$first" --sign "$scratch/test.pfx" || { cat "$scratch/log"; exit 1; }
+check "the password is never printed" ! grep -qF "$password" "$scratch/log"
+setup=$(echo "$first"/dist/Valutrino-*-setup.exe)
+check "setup signed" osslsigncode verify -CAfile "$scratch/certificate.pem" -in "$setup" >/dev/null
+unzip -q "$first"/dist/Valutrino-*-win64.zip Valutrino.exe -d "$scratch/zip"
+check "Valutrino.exe in the zip signed" osslsigncode verify -CAfile "$scratch/certificate.pem" \
+    -in "$scratch/zip/Valutrino.exe" >/dev/null
+check "the signed setup installs, starts and uninstalls" tests/installer_check.sh "$setup" "$scratch/certificate.pem"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
