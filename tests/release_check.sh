@@ -24,6 +24,7 @@ check() { # check DESCRIPTION COMMAND...
     fi
 }
 
+fails() { ! "$@"; }
 release() { # release CLONE [ARGUMENT...]: its output in $scratch/log
     (cd "$1" && ./dev release "${@:2}") >"$scratch/log" 2>&1
 }
@@ -42,10 +43,10 @@ openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Valutrino test" -ke
 VALUTRINO_SIGN_PASSWORD=$password openssl pkcs12 -export -inkey "$scratch/key.pem" -in "$scratch/certificate.pem" \
     -out "$scratch/test.pfx" -passout env:VALUTRINO_SIGN_PASSWORD
 
-VALUTRINO_SIGN_PASSWORD=sbagliata check "a wrong password stops the release" ! release "$first" --sign "$scratch/test.pfx"
+VALUTRINO_SIGN_PASSWORD=sbagliata check "a wrong password stops the release" fails release "$first" --sign "$scratch/test.pfx"
 check "dist/ left as it was" diff "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS"
 VALUTRINO_SIGN_PASSWORD=$password release "$first" --sign "$scratch/test.pfx" || { cat "$scratch/log"; exit 1; }
-check "the password is never printed" ! grep -qF "$password" "$scratch/log"
+check "the password is never printed" fails grep -qF "$password" "$scratch/log"
 setup=$(echo "$first"/dist/Valutrino-*-setup.exe)
 check "setup signed" osslsigncode verify -CAfile "$scratch/certificate.pem" -in "$setup" >/dev/null
 unzip -q "$first"/dist/Valutrino-*-win64.zip Valutrino.exe -d "$scratch/zip"
