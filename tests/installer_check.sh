@@ -121,7 +121,7 @@ check_installed() { # check_installed DIR
 # is printed whatever happens.
 set +e
 # NSIS's own manifest names the systems the program's manifest names.
-for system in $(sed -n 's/.*supportedOS Id="\([^"]*\)".*/\1/p' "${BASH_SOURCE%/*}/../resources/valutrino.manifest"); do
+for system in $(sed -n 's/.*supportedOS Id="\([^"]*\)".*/\1/p' "${BASH_SOURCE%/*}/../resources/valutrino.manifest.in"); do
     check "the setup program supports $system" grep -qaF "supportedOS Id=\"$system\"" "$setup"
 done
 before=$(inventory)
