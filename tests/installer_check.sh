@@ -40,15 +40,7 @@ default_dir='C:\Program Files\Valutrino'
 other_dir='C:\Valutrino'
 unix_path() { local path=${1#C:\\}; echo "$drive_c/${path//\\//}"; }
 
-passed=0 failed=0
-check() { # check DESCRIPTION COMMAND...
-    if "${@:2}"; then
-        passed=$((passed + 1))
-    else
-        echo "FAILED: $1"
-        failed=$((failed + 1))
-    fi
-}
+. "${BASH_SOURCE%/*}/checks.sh"
 # The value as reg prints it: "    NAME    REG_TYPE    DATA".
 value() {
     "$wine" reg query "$key" /v "$1" /reg:64 2>/dev/null | tr -d '\r' |
@@ -58,7 +50,6 @@ has_value() { [ "$(value "$1")" = "$2" ]; }
 has_no_key() { ! "$wine" reg query "$key" /reg:64 >/dev/null 2>&1; }
 # Wine's own list of installed programs, its "Apps": "KEY|||DisplayName".
 listed() { "$wine" uninstaller --list 2>/dev/null | tr -d '\r' | grep -qx 'Valutrino|||Valutrino'; }
-not_listed() { ! listed; }
 # The names in a folder, sorted, on one line.
 contents() { find "$1" -mindepth 1 -printf '%P\n' | LC_ALL=C sort | paste -sd ' '; }
 # Sizes in KiB, rounded their own ways.
@@ -143,7 +134,7 @@ timed "uninstall" "$wine" "$(unix_path "$other_dir")/uninstall.exe" /S
 check "folder removed" test ! -e "$(unix_path "$other_dir")"
 check "shortcut removed" test ! -e "$shortcut"
 check "uninstall entry removed" has_no_key
-check "no longer listed among installed programs" not_listed
+check "no longer listed among installed programs" fails listed
 after=$(inventory)
 check "nothing else left or taken" test "$before" = "$after"
 [ "$before" = "$after" ] || diff <(echo "$before") <(echo "$after") | head -20 || true
@@ -162,5 +153,4 @@ echo 'appunti' >"$folder/appunti.txt"
 "$wineserver" -w
 check "the user's file kept" test "$(contents "$folder")" = appunti.txt
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done

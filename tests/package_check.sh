@@ -19,19 +19,18 @@ files=(
     /usr/share/doc/valutrino/copyright
     /usr/share/doc/valutrino/changelog.Debian.gz
 )
-failed=0
+. "${BASH_SOURCE%/*}/checks.sh"
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 for file in "${files[@]}"; do
-    [ -f "$file" ] || { echo "missing after install: $file"; failed=1; }
+    check "installed: $file" test -f "$file"
 done
 # Started means still running when stopped two seconds later.
 status=0
 QT_QPA_PLATFORM=offscreen timeout 2 valutrino >/dev/null 2>&1 || status=$?
-[ "$status" -eq 124 ] || { echo "valutrino did not keep running (exit $status)"; failed=1; }
+check "valutrino starts and keeps running (exit $status)" test "$status" -eq 124
 
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq valutrino >/dev/null
 for file in "${files[@]}"; do
-    [ ! -e "$file" ] || { echo "left after removal: $file"; failed=1; }
+    check "removed: $file" test ! -e "$file"
 done
-[ "$failed" -eq 0 ] && echo "package: installed, started, removed cleanly"
-exit "$failed"
+checks_done

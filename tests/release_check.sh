@@ -14,17 +14,7 @@ second=$scratch/another/valutrino
 git clone -q . "$first"
 git clone -q . "$second"
 
-passed=0 failed=0
-check() { # check DESCRIPTION COMMAND...
-    if "${@:2}"; then
-        passed=$((passed + 1))
-    else
-        echo "FAILED: $1"
-        failed=$((failed + 1))
-    fi
-}
-
-fails() { ! "$@"; }
+. tests/checks.sh
 release() { # release CLONE [ARGUMENT...]: its output in $scratch/log
     (cd "$1" && ./dev release "${@:2}") >"$scratch/log" 2>&1
 }
@@ -54,5 +44,4 @@ check "Valutrino.exe in the zip signed" osslsigncode verify -CAfile "$scratch/ce
     -in "$scratch/zip/Valutrino.exe" >/dev/null
 check "the signed setup installs, starts and uninstalls" tests/installer_check.sh "$setup" "$scratch/certificate.pem"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done

@@ -1,0 +1,17 @@
+# Sourced by the shell checks. `check DESCRIPTION COMMAND...` counts a check
+# and names it when it fails; `fails COMMAND...` is the opposite of the
+# command; `checks_done` prints the count and fails if any check did.
+passed=0 failed=0
+check() {
+    if "${@:2}"; then
+        passed=$((passed + 1))
+    else
+        echo "FAILED: $1"
+        failed=$((failed + 1))
+    fi
+}
+fails() { ! "$@"; }
+checks_done() {
+    echo "$passed passed, $failed failed"
+    [ "$failed" -eq 0 ]
+}
