@@ -29,14 +29,13 @@ mkdir -p .cache
 if [ ! -f "$cache" ]; then
     echo "Making the Debian $release root (once; kept in $cache)"
     made=$(mktemp -d .cache/made.XXXXXX)
-    trap 'rm -rf --one-file-system "$made"' EXIT
+    trap 'rm -rf --one-file-system "$made" "$made.log"' EXIT
     # As / is everywhere: apt's downloads run as a user of their own.
     chmod 755 "$made"
     debootstrap --variant=minbase "$suite" "$made" "$mirror" >"$made.log" || {
         cat "$made.log" >&2
         exit 1
     }
-    rm "$made.log"
     # The sources a new installation has: its release, with security updates
     # and stable updates.
     rm -f "$made/etc/apt/sources.list"
@@ -58,7 +57,7 @@ EOF
     chmod +x "$made/usr/sbin/policy-rc.d"
     tar -C "$made" --numeric-owner -cf "$cache.part" .
     mv "$cache.part" "$cache"
-    rm -rf --one-file-system "$made"
+    rm -rf --one-file-system "$made" "$made.log"
     trap - EXIT
 fi
 
@@ -74,6 +73,7 @@ git ls-files -z --cached --others --exclude-standard |
     done |
     tar --null -T - -cf - | tar -C "$root/root/valutrino" -xf -
 
+# shellcheck disable=SC2016 # expanded by the shell inside
 # Wine needs /dev/shm and /tmp writable, Xvfb /tmp/.X11-unix; a process
 # namespace of its own gives the root a /proc of its own.
 unshare --mount --propagation private --pid --fork --kill-child bash -euc '
