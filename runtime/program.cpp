@@ -24,9 +24,11 @@ bool &ended()
 
 void formLoaded(Form *form)
 {
-    // The first window of a program that ended before starts a new one.
-    if (loadedForms().empty())
+    // The first window of a program that ended, or was about to, starts it again.
+    if (loadedForms().empty()) {
         ended() = false;
+        cancelQuit();
+    }
     loadedForms().push_back(form);
 }
 

@@ -39,6 +39,8 @@ bool programEnded();
 
 // Backend: makes a run() now or later return with exit code 0.
 void quit();
+// Backend: takes back a quit() that no run() has returned for yet.
+void cancelQuit();
 
 // The user's regional separators for formatted amounts, as UTF-8.
 struct Separators {

@@ -1,6 +1,8 @@
-// The order in which a window's handlers run, as the windows rely on it.
+// The order in which a window's handlers run, and when the program ends, as
+// the windows rely on them.
 #include <doctest/doctest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -109,4 +111,13 @@ TEST_CASE("an option button's Click: when it becomes selected, never when it alr
     user().click({"Events", "X"});
     CHECK(form.log == Log{"Y_Click", "X_Click"});
     CHECK(form.Y->value() == False);
+}
+
+TEST_CASE("a window loaded as soon as the last one is unloaded keeps the program running")
+{
+    EventWindow window;
+    window.form.unload();
+    window.form.show();
+    user().waitUntilShown("Events");
+    CHECK_FALSE(user().programEnds(std::chrono::milliseconds(100)));
 }

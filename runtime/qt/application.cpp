@@ -19,7 +19,6 @@ bool quitPending = false;
 // Qt's exit() outside its event loop would end every loop started later,
 // a message box's among them, at once.
 bool running = false;
-int loadedWindows = 0;
 std::vector<std::unique_ptr<Window>> *unloadedWindows = nullptr;
 
 } // namespace
@@ -78,6 +77,11 @@ void quit()
         Qt::QueuedConnection);
 }
 
+void cancelQuit()
+{
+    quitPending = false;
+}
+
 namespace qt {
 
 void keepUntilHandlerReturns(std::unique_ptr<Window> window)
@@ -85,17 +89,6 @@ void keepUntilHandlerReturns(std::unique_ptr<Window> window)
     unloadedWindows->push_back(std::move(window));
     QMetaObject::invokeMethod(
         qApp, [] { std::vector<std::unique_ptr<Window>>().swap(*unloadedWindows); }, Qt::QueuedConnection);
-}
-
-void windowMade()
-{
-    if (loadedWindows++ == 0)
-        quitPending = false;
-}
-
-void windowGone()
-{
-    --loadedWindows;
 }
 
 } // namespace qt

@@ -10,9 +10,4 @@ namespace runtime::qt {
 // at the latest until the toolkit goes.
 void keepUntilHandlerReturns(std::unique_ptr<Window> window);
 
-// Windows made and gone: the first one made while none is left starts the
-// program again, as after an end that no run() has seen.
-void windowMade();
-void windowGone();
-
 } // namespace runtime::qt

@@ -131,7 +131,6 @@ private:
 
 FormWindow::FormWindow(const WindowLayout &layout, Form &form)
 {
-    windowMade();
     QWidget *client = frameFor(layout);
     frame_->setObjectName(QString::fromUtf8(layout.name));
     frame_->setWindowTitle(QString::fromUtf8(layout.caption));
@@ -232,7 +231,6 @@ void FormWindow::retire()
         sender->blockSignals(true);
     frame_->removeEventFilter(closeUnloads_);
     frame_->setObjectName(QString());
-    windowGone();
 }
 
 Control *FormWindow::find(std::string_view name, Index index)

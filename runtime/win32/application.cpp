@@ -82,6 +82,14 @@ void quit()
     PostQuitMessage(0);
 }
 
+void cancelQuit()
+{
+    // PostQuitMessage only marks the queue; the WM_QUIT it stands for is
+    // made, and so taken back, by a look at the queue that lets it through.
+    MSG message;
+    PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
 Separators userSeparators()
 {
     wchar_t group[8] = L"";

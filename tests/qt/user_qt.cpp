@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <cctype>
 #include <map>
@@ -54,7 +55,7 @@ public:
     {
         QWidget *target = widget(ref);
         activate(target->window());
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+        clickOnScreen(target, target->rect().center());
         settle();
     }
 
@@ -67,9 +68,9 @@ public:
         REQUIRE_MESSAGE(action, "no menu item " << std::string(item));
         auto *menu = qobject_cast<QMenu *>(action->parent());
         QMenuBar *bar = frame->findChild<QMenuBar *>();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+        clickOnScreen(bar, bar->actionGeometry(menu->menuAction()).center());
         REQUIRE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        clickOnScreen(menu, menu->actionGeometry(action).center());
         settle();
     }
 
@@ -220,6 +221,18 @@ private:
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
+    }
+
+    // The pointer moved onto the point and clicked there, through the window
+    // system as with a real mouse. Qt knows where the pointer is only from
+    // such events, and a menu (from Qt 6.8) takes no click until the pointer
+    // has moved away from where it was when the menu opened.
+    static void clickOnScreen(QWidget *widget, QPoint at)
+    {
+        QWindow *screenWindow = widget->window()->windowHandle();
+        const QPoint there = screenWindow->mapFromGlobal(widget->mapToGlobal(at));
+        QTest::mouseMove(screenWindow, there);
+        QTest::mouseClick(screenWindow, Qt::LeftButton, {}, there);
     }
 
     static void activate(QWidget *frame)

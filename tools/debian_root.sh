@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# tools/debian_root.sh 12|13 COMMAND [ARGUMENT...]
+# Runs ./dev COMMAND in a fresh Debian root of that release, as root, as a new
+# user of that release would: ./dev installs what it needs there itself.
+#
+# The minimal root debootstrap makes is kept in .cache/debian-RELEASE.tar and
+# unpacked anew for every run, so that nothing of an earlier run is left. The
+# working tree goes in as it stands, uncommitted changes included, without
+# ignored files (no builds). Everything runs in mount and process namespaces
+# of its own: the mounts and any process left behind go with the run, however
+# it ends.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+release=${1:-}
+case "$release" in
+12) suite=bookworm ;;
+13) suite=trixie ;;
+*)
+    echo "usage: $0 12|13 COMMAND [ARGUMENT...]" >&2
+    exit 2
+    ;;
+esac
+shift
+mirror=http://deb.debian.org/debian
+cache=.cache/debian-$release.tar
+mkdir -p .cache
+
+if [ ! -f "$cache" ]; then
+    echo "Making the Debian $release root (once; kept in $cache)"
+    made=$(mktemp -d .cache/made.XXXXXX)
+    trap 'rm -rf --one-file-system "$made" "$made.log"' EXIT
+    # As / is everywhere: apt's downloads run as a user of their own.
+    chmod 755 "$made"
+    debootstrap --variant=minbase "$suite" "$made" "$mirror" >"$made.log" || {
+        cat "$made.log" >&2
+        exit 1
+    }
+    # The sources a new installation has: its release, with security updates
+    # and stable updates.
+    rm -f "$made/etc/apt/sources.list"
+    cat >"$made/etc/apt/sources.list.d/debian.sources" <<EOF
+Types: deb
+URIs: $mirror
+Suites: $suite $suite-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+
+Types: deb
+URIs: ${mirror}-security
+Suites: $suite-security
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+EOF
+    # No services start in a root that is gone after the run.
+    printf '#!/bin/sh\nexit 101\n' >"$made/usr/sbin/policy-rc.d"
+    chmod +x "$made/usr/sbin/policy-rc.d"
+    tar -C "$made" --numeric-owner -cf "$cache.part" .
+    mv "$cache.part" "$cache"
+    rm -rf --one-file-system "$made" "$made.log"
+    trap - EXIT
+fi
+
+root=$(mktemp -d .cache/root.XXXXXX)
+trap 'rm -rf --one-file-system "$root"' EXIT
+tar -C "$root" --numeric-owner -xpf "$cache"
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+mkdir "$root/root/valutrino"
+git ls-files -z --cached --others --exclude-standard |
+    while IFS= read -r -d '' file; do
+        # A tracked file deleted in the working tree stays out.
+        [ -e "$file" ] && printf '%s\0' "$file"
+    done |
+    tar --null -T - -cf - | tar -C "$root/root/valutrino" -xf -
+
+# shellcheck disable=SC2016 # expanded by the shell inside
+# Wine needs /dev/shm and /tmp writable, Xvfb /tmp/.X11-unix; a process
+# namespace of its own gives the root a /proc of its own.
+unshare --mount --propagation private --pid --fork --kill-child bash -euc '
+    root=$1
+    shift
+    mount -t proc proc "$root/proc"
+    mount --rbind /dev "$root/dev"
+    mount -t tmpfs tmpfs "$root/dev/shm"
+    mount --rbind /sys "$root/sys"
+    mount -t tmpfs tmpfs "$root/tmp"
+    mount -t tmpfs -o mode=755 tmpfs "$root/run"
+    exec chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" ${CI+CI="$CI"} \
+        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        /bin/bash -c "cd /root/valutrino && exec ./dev \"\$@\"" dev "$@"
+' debian-root "$root" "$@"
