@@ -70,8 +70,8 @@ public:
     virtual bool bold(Ref control) = 0;
     virtual bool selected(Ref control) = 0;
     virtual bool locked(Ref control) = 0;
-    // What a screen reader says the control is.
-    virtual std::string accessibleName(Ref control) = 0;
+    // What a screen reader says the control with the focus is.
+    virtual std::string accessibleName() = 0;
     // The control with the keyboard focus, as "Text1" or "Command1(8)"; "" when none.
     virtual std::string focused() = 0;
 

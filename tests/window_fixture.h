@@ -2,8 +2,7 @@
 
 #include <doctest/doctest.h>
 
-#include <cstdlib>
-#include <string_view>
+#include <cstddef>
 
 #include "converter/Form1.h"
 #include "fake_platform.h"
@@ -51,12 +50,4 @@ inline Ref target(Mode mode)
 inline void select(Mode mode)
 {
     user().click(mode == Mode::Lire ? Option1 : Option2);
-}
-
-// Whether the user's settings are English (United States) rather than
-// Italian, as the test run sets them.
-inline bool englishSeparators()
-{
-    const char *locale = std::getenv("LC_ALL");
-    return locale && std::string_view(locale).starts_with("en_US");
 }

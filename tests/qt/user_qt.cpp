@@ -6,8 +6,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,7 +16,6 @@
 #include <QWindow>
 
 #include <cctype>
-#include <map>
 
 #include "runtime/program.h"
 #include "user.h"
@@ -44,12 +41,7 @@ public:
         answering_.start(10);
     }
 
-    void waitUntilShown(std::string_view name) override
-    {
-        QWidget *frame = window(name);
-        REQUIRE_MESSAGE(frame, "no window " << std::string(name));
-        REQUIRE(QTest::qWaitForWindowActive(frame));
-    }
+    void waitUntilShown(std::string_view name) override { REQUIRE(QTest::qWaitForWindowActive(window(name))); }
 
     void click(Ref ref) override
     {
@@ -62,7 +54,6 @@ public:
     void chooseMenu(std::string_view name, std::string_view item) override
     {
         QWidget *frame = window(name);
-        REQUIRE(frame);
         activate(frame);
         auto *action = frame->findChild<QAction *>(toQString(item));
         REQUIRE_MESSAGE(action, "no menu item " << std::string(item));
@@ -82,15 +73,14 @@ public:
 
     void press(Key key) override
     {
-        // The numeric keypad's decimal key sends "," with an Italian layout.
-        static const std::map<Key, std::pair<Qt::Key, Qt::KeyboardModifiers>> kKeys{
-            {Key::Tab, {Qt::Key_Tab, {}}},         {Key::Enter, {Qt::Key_Return, {}}},
-            {Key::Escape, {Qt::Key_Escape, {}}},   {Key::Delete, {Qt::Key_Delete, {}}},
-            {Key::SelectAll, {Qt::Key_A, Qt::ControlModifier}},
-            {Key::NumpadDecimal, {Qt::Key_Comma, Qt::KeypadModifier}},
+        // In Key's order. The numeric keypad's decimal key sends "," with an
+        // Italian layout.
+        static constexpr QKeyCombination kKeys[] = {
+            Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Delete, Qt::ControlModifier | Qt::Key_A,
+            Qt::KeypadModifier | Qt::Key_Comma,
         };
-        const auto &[qtKey, modifiers] = kKeys.at(key);
-        QTest::keyClick(focusWidget(), qtKey, modifiers);
+        const QKeyCombination pressed = kKeys[int(key)];
+        QTest::keyClick(focusWidget(), pressed.key(), pressed.keyboardModifiers());
         settle();
     }
 
@@ -119,10 +109,8 @@ public:
 
     void close(std::string_view name) override
     {
-        QWidget *frame = window(name);
-        REQUIRE(frame);
         // As the title bar's button does: through the window system.
-        frame->windowHandle()->close();
+        window(name)->windowHandle()->close();
         settle();
     }
 
@@ -134,13 +122,8 @@ public:
         return open;
     }
 
-    std::string title(std::string_view name) override { return frameOf(name)->windowTitle().toStdString(); }
-
-    Point clientSize(std::string_view name) override
-    {
-        const QSize size = client(name)->size();
-        return {size.width(), size.height()};
-    }
+    std::string title(std::string_view name) override { return window(name)->windowTitle().toStdString(); }
+    Point clientSize(std::string_view name) override { return {client(name)->width(), client(name)->height()}; }
 
     Point clientOrigin(std::string_view name) override
     {
@@ -156,15 +139,8 @@ public:
         return toColour(picture.pixelColor(int(at.x * ratio), int(at.y * ratio)));
     }
 
-    std::string text(Ref ref) override
-    {
-        QWidget *shown = widget(ref);
-        if (auto *box = qobject_cast<QLineEdit *>(shown))
-            return box->text().toStdString();
-        if (auto *label = qobject_cast<QLabel *>(shown))
-            return label->text().toStdString();
-        return qobject_cast<QAbstractButton *>(shown)->text().toStdString();
-    }
+    // A box's, a label's and a button's text alike.
+    std::string text(Ref ref) override { return widget(ref)->property("text").toString().toStdString(); }
 
     runtime::Colour foreColour(Ref ref) override
     {
@@ -173,12 +149,12 @@ public:
     }
 
     bool bold(Ref ref) override { return widget(ref)->font().bold(); }
-    bool selected(Ref ref) override { return qobject_cast<QAbstractButton *>(widget(ref))->isChecked(); }
-    bool locked(Ref ref) override { return qobject_cast<QLineEdit *>(widget(ref))->isReadOnly(); }
+    bool selected(Ref ref) override { return widget(ref)->property("checked").toBool(); }
+    bool locked(Ref ref) override { return widget(ref)->property("readOnly").toBool(); }
 
-    std::string accessibleName(Ref ref) override
+    std::string accessibleName() override
     {
-        return QAccessible::queryAccessibleInterface(widget(ref))->text(QAccessible::Name).toStdString();
+        return QAccessible::queryAccessibleInterface(focusWidget())->text(QAccessible::Name).toStdString();
     }
 
     std::string focused() override
@@ -257,19 +233,13 @@ private:
         for (QWidget *frame : QApplication::topLevelWidgets())
             if (frame->objectName() == toQString(name) && (!found || frame->isVisible()))
                 found = frame;
+        REQUIRE_MESSAGE(found, "no window " << std::string(name));
         return found;
-    }
-
-    static QWidget *frameOf(std::string_view name)
-    {
-        QWidget *frame = window(name);
-        REQUIRE_MESSAGE(frame, "no window " << std::string(name));
-        return frame;
     }
 
     static QWidget *client(std::string_view name)
     {
-        QWidget *frame = frameOf(name);
+        QWidget *frame = window(name);
         if (auto *main = qobject_cast<QMainWindow *>(frame))
             return main->centralWidget();
         return frame;
@@ -277,7 +247,7 @@ private:
 
     static QWidget *widget(Ref ref)
     {
-        for (QWidget *child : frameOf(ref.window)->findChildren<QWidget *>(toQString(ref.name))) {
+        for (QWidget *child : window(ref.window)->findChildren<QWidget *>(toQString(ref.name))) {
             const QVariant index = child->property("Index");
             if (index.isValid() ? index.toInt() == ref.index : ref.index == runtime::kNoIndex)
                 return child;
@@ -309,6 +279,5 @@ int main(int argc, char *argv[])
     runtime::Application application(argc, argv);
     QtUser qtUser(application);
     theUser = &qtUser;
-    doctest::Context context(argc, argv);
-    return context.run();
+    return doctest::Context(argc, argv).run();
 }

@@ -154,10 +154,16 @@ public:
 
     Point clientSize(std::string_view window) override
     {
-        const RECT client = clientOnScreen(window);
-        return {client.right - client.left, client.bottom - client.top};
+        RECT client;
+        GetClientRect(shownWindow(window), &client);
+        return {client.right, client.bottom};
     }
-    Point clientOrigin(std::string_view window) override { return {clientOnScreen(window).left, clientOnScreen(window).top}; }
+    Point clientOrigin(std::string_view window) override
+    {
+        POINT origin{};
+        ClientToScreen(shownWindow(window), &origin);
+        return {origin.x, origin.y};
+    }
 
     // From the window's own drawing, its controls' included (a cache DC
     // does not clip the children).
@@ -193,10 +199,10 @@ public:
     bool selected(Ref control) override { return SendMessageW(controlWindow(control), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     bool locked(Ref control) override { return GetWindowLongPtrW(controlWindow(control), GWL_STYLE) & ES_READONLY; }
 
-    std::string accessibleName(Ref control) override
+    std::string accessibleName() override
     {
         IAccessible *accessible = nullptr;
-        if (FAILED(AccessibleObjectFromWindow(controlWindow(control), DWORD(OBJID_CLIENT), IID_IAccessible,
+        if (FAILED(AccessibleObjectFromWindow(GetFocus(), DWORD(OBJID_CLIENT), IID_IAccessible,
                                               reinterpret_cast<void **>(&accessible))))
             return {};
         VARIANT self{};
@@ -262,14 +268,6 @@ private:
         if (onMessage)
             onMessage();
         PostMessageW(box, WM_COMMAND, IDOK, 0);
-    }
-
-    static RECT clientOnScreen(std::string_view window)
-    {
-        RECT client;
-        GetClientRect(shownWindow(window), &client);
-        MapWindowPoints(shownWindow(window), nullptr, reinterpret_cast<POINT *>(&client), 2);
-        return client;
     }
 
     static void activate(HWND window)
