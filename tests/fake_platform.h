@@ -10,9 +10,8 @@
 // The registry as a standard user meets it: keys under HKEY_LOCAL_MACHINE
 // open for reading only. It also keeps count of the handles left open and of
 // the closes of handles never opened.
-class StandardUserRegistry : public runtime::Registry {
+class StandardUserRegistry : public runtime::MemoryRegistry {
 public:
-    runtime::MemoryRegistry values;
     int openHandles = 0;
     int badCloses = 0;
 
@@ -21,18 +20,13 @@ public:
         constexpr std::uint32_t kWriteRights = 0x2 | 0x4 | 0x20 | 0x40000 | 0x80000;
         if (root == runtime::kHKeyLocalMachine && (access & kWriteRights))
             return runtime::kErrorAccessDenied;
-        const long result = values.open(root, subKey, access, key);
+        const long result = MemoryRegistry::open(root, subKey, access, key);
         openHandles += result == runtime::kErrorSuccess;
         return result;
     }
-    long query(runtime::RegKey key, const std::string &name, std::uint32_t *type, char *data,
-               std::uint32_t *size) override
-    {
-        return values.query(key, name, type, data, size);
-    }
     long close(runtime::RegKey key) override
     {
-        const long result = values.close(key);
+        const long result = MemoryRegistry::close(key);
         if (result == runtime::kErrorSuccess)
             --openHandles;
         else
