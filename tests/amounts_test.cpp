@@ -12,9 +12,7 @@ namespace {
 // The exact amount read, as "-125e-1"; "0" for zero.
 std::string exact(const amounts::Amount &amount)
 {
-    if (amount.digits.empty())
-        return "0";
-    return (amount.negative ? "-" : "") + amount.digits + 'e' + std::to_string(amount.exponent);
+    return amount.digits.empty() ? "0" : (amount.negative ? "-" : "") + amount.digits + 'e' + std::to_string(amount.exponent);
 }
 
 } // namespace
@@ -25,28 +23,21 @@ TEST_CASE("an amount is read from the start of the text, the way users typed it"
     const struct {
         std::string text;
         double value;
-        std::string exact; // empty: not looked at
+        std::string exact;
     } cases[] = {
         {"", 0, "0"},
-        {"abc", 0, "0"},
         {"1936.27", 1936.27, "193627e-2"},
         {"1,5", 1, "1e0"},                   // only "." separates decimals, whatever the locale
-        {"1 000", 1000, "1000e0"},           // blanks inside are skipped
-        {"\t1\n2 .\t5", 12.5, "125e-1"},     // so are tabs and line feeds
+        {"\t1\n2 .\t5", 12.5, "125e-1"},     // blanks, tabs and line feeds are skipped
         {"1\r2", 1, "1e0"},                  // but not a carriage return
         {"1.2.3", 1.2, "12e-1"},
-        {"12abc", 12, "12e0"},
         {"007.50", 7.5, "750e-2"},
         {".05", 0.05, "5e-2"},
-        {"-12.5", -12.5, "-125e-1"},
         {"- 4", -4, "-4e0"},
         {"--1", 0, "0"},
         {"1.5E3", 1500, "15e2"},
         {"2d2", 200, "2e2"},
-        {"25e-1", 2.5, "25e-1"},
-        {"12E", 12, "12e0"},                 // an exponent needs digits
-        {"12e+x", 12, "12e0"},
-        {"&HFF", 255, "255e0"},
+        {"12e+x", 12, "12e0"},               // an exponent needs digits
         {"&hFFFF", 65535, "65535e0"},        // hexadecimal is unsigned
         {"&H1G", 1, "1e0"},
         {"&H" + std::string(20, 'F'), 0x1p80, "1208925819614629174706175e0"},
@@ -63,14 +54,12 @@ TEST_CASE("an amount is read from the start of the text, the way users typed it"
         {"-1e400", -inf, "-1e400"},
         {"1e99999999999999999999", inf, "1e1000000000"},
         {std::string(400, '9'), inf, std::string(400, '9') + "e0"},
-        {"&H" + std::string(300, 'F'), inf, ""},
     };
     for (const auto &[text, value, exactly] : cases) {
         CAPTURE(text);
         const amounts::Amount amount = amounts::readAmount(text);
         CHECK(amount.value == value);
-        if (!exactly.empty())
-            CHECK(exact(amount) == exactly);
+        CHECK(exact(amount) == exactly);
     }
 }
 
@@ -82,11 +71,6 @@ TEST_CASE("cents show grouped in threes with two decimals")
     } cases[] = {
         {{false, ""}, "0,00"},
         {{false, "5"}, "0,05"},
-        {{false, "50"}, "0,50"},
-        {{false, "99999"}, "999,99"},
-        {{false, "193627"}, "1.936,27"},
-        {{false, "12345600"}, "123.456,00"},
-        {{false, "123456789012"}, "1.234.567.890,12"},
         {{true, "1"}, "-0,01"},
         {{true, "193627"}, "-1.936,27"},
     };
@@ -94,11 +78,4 @@ TEST_CASE("cents show grouped in threes with two decimals")
         CAPTURE(text);
         CHECK(amounts::formatAmount(cents, {".", ","}) == text);
     }
-}
-
-TEST_CASE("the separators are the ones given, even of several bytes")
-{
-    const amounts::Cents cents{false, "123456789"};
-    CHECK(amounts::formatAmount(cents, {",", "."}) == "1,234,567.89");
-    CHECK(amounts::formatAmount(cents, {"\u202f", ","}) == "1\u202f234\u202f567,89");
 }

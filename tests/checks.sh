@@ -3,12 +3,9 @@
 # command; `checks_done` prints the count and fails if any check did.
 passed=0 failed=0
 check() {
-    if "${@:2}"; then
-        passed=$((passed + 1))
-    else
-        echo "FAILED: $1"
-        failed=$((failed + 1))
-    fi
+    "${@:2}" && passed=$((passed + 1)) && return
+    echo "FAILED: $1"
+    failed=$((failed + 1))
 }
 fails() { ! "$@"; }
 checks_done() {

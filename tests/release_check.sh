@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# ./dev release as maintainers and users meet it: two clones of this commit,
-# in folders of different names, release the same bytes; a wrong password
-# stops a signed release before it builds and leaves dist/ as it was; a
-# release signed with a throwaway certificate verifies, never shows the
-# password, and installs and starts under Wine with every program signed.
+# ./dev release as maintainers and users meet it: two clones in folders of
+# different names release the same bytes; signing checks the password first,
+# never shows it, and signs every program the setup installs.
 # Usage: tests/release_check.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."

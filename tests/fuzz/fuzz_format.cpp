@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <regex>
 #include <string>
 
 #include "converter/amount_format.h"
@@ -15,47 +16,22 @@ namespace {
 // -?d{1,3}(G ddd)*D dd, with G and D the separators.
 bool hasPattern(const std::string &text, const amounts::Separators &separators)
 {
-    std::size_t at = text.starts_with('-') ? 1 : 0;
-    const auto digits = [&](std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i, ++at)
-            if (at >= text.size() || text[at] < '0' || text[at] > '9')
-                return false;
-        return true;
+    const auto literal = [](std::string_view part) {
+        return std::regex_replace(std::string(part), std::regex(R"([.^$|()\[\]{}*+?\\])"), R"(\$&)");
     };
-    const auto literal = [&](std::string_view part) {
-        if (text.compare(at, part.size(), part) != 0)
-            return false;
-        at += part.size();
-        return true;
-    };
-    std::size_t lead = 0;
-    while (at + lead < text.size() && text[at + lead] >= '0' && text[at + lead] <= '9')
-        ++lead;
-    if (lead < 1 || lead > 3 || !digits(lead))
-        return false;
-    while (text.compare(at, separators.group.size(), separators.group) == 0) {
-        at += separators.group.size();
-        if (!digits(3))
-            return false;
-    }
-    return literal(separators.decimal) && digits(2) && at == text.size();
+    const std::regex pattern("-?[0-9]{1,3}(" + literal(separators.group) + "[0-9]{3})*" + literal(separators.decimal) + "[0-9]{2}");
+    return std::regex_match(text, pattern);
 }
 
-// Back to an amount: groups dropped, the decimal separator made ".".
-amounts::Amount readBack(const std::string &text, const amounts::Separators &separators)
+// Back to an amount, from text of that pattern: its digits, the last two
+// decimals.
+amounts::Amount readBack(const std::string &text)
 {
     std::string plain;
-    for (std::size_t at = 0; at < text.size();) {
-        if (text.compare(at, separators.group.size(), separators.group) == 0) {
-            at += separators.group.size();
-        } else if (text.compare(at, separators.decimal.size(), separators.decimal) == 0) {
-            plain += '.';
-            at += separators.decimal.size();
-        } else {
-            plain += text[at++];
-        }
-    }
-    return amounts::readAmount(plain);
+    for (const char c : text)
+        if (c == '-' || (c >= '0' && c <= '9'))
+            plain += c;
+    return amounts::readAmount(plain.insert(plain.size() - 2, 1, '.'));
 }
 
 std::string converted(const amounts::Amount &amount, amounts::Direction direction, const amounts::Separators &separators)
@@ -82,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     const std::string lire = converted(euro, amounts::Direction::EuroToLire, separators);
     if (!hasPattern(lire, separators))
         std::abort();
-    const std::string back = converted(readBack(lire, separators), amounts::Direction::LireToEuro, separators);
+    const std::string back = converted(readBack(lire), amounts::Direction::LireToEuro, separators);
     if (back != amounts::formatAmount({cents < 0, euro.digits}, separators) || !hasPattern(back, separators))
         std::abort();
     return 0;

@@ -1,5 +1,5 @@
 // Replays a fuzz target's corpus without libFuzzer, so that every build can
-// check the inputs found so far.  Usage: replay FILE_OR_DIRECTORY...
+// check the inputs found so far.  Usage: replay DIRECTORY...
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -12,9 +12,7 @@ int main(int argc, char *argv[])
 {
     int replayed = 0;
     for (int i = 1; i < argc; ++i) {
-        for (const auto &entry : std::filesystem::recursive_directory_iterator(argv[i])) {
-            if (!entry.is_regular_file())
-                continue;
+        for (const auto &entry : std::filesystem::directory_iterator(argv[i])) {
             std::ifstream file(entry.path(), std::ios::binary);
             const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
             LLVMFuzzerTestOneInput(bytes.data(), bytes.size());

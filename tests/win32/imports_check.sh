@@ -8,33 +8,27 @@ objdump=$1
 shift
 
 # What came later, each with the version that brought it: the "Minimum
-# supported client" of its documentation. DLLs are patterns, in lower case;
-# the first that matches names the version.
+# supported client" of its documentation. Names are patterns, of functions or
+# of DLLs in lower case; the first that matches names the version.
 newer=$(cat <<'TABLE'
-function GetDpiForWindow                     Windows 10, version 1607
-function GetDpiForSystem                     Windows 10, version 1607
-function GetSystemMetricsForDpi              Windows 10, version 1607
-function AdjustWindowRectExForDpi            Windows 10, version 1607
-function SystemParametersInfoForDpi          Windows 10, version 1607
-function EnableNonClientDpiScaling           Windows 10, version 1607
-function SetThreadDpiAwarenessContext        Windows 10, version 1607
-function GetThreadDpiAwarenessContext        Windows 10, version 1607
-function GetWindowDpiAwarenessContext        Windows 10, version 1607
-function GetAwarenessFromDpiAwarenessContext Windows 10, version 1607
-function SetProcessDpiAwarenessContext       Windows 10, version 1703
-function GetDpiFromDpiAwarenessContext       Windows 10, version 1803
-function GetSystemDpiForProcess              Windows 10, version 1803
-function LogicalToPhysicalPointForPerMonitorDPI Windows 8.1
-function SetThreadDescription                Windows 10, version 1607
-function GetSystemTimePreciseAsFileTime      Windows 8
-function CreateFile2                         Windows 8
-function WaitOnAddress                       Windows 8
-function SetDefaultDllDirectories            Windows 8 (Windows 7 only with KB2533623)
-dll      shcore.dll                          Windows 8.1
-dll      ucrtbase.dll                        Windows 10 (Windows 7 only with KB2999226)
-dll      api-ms-win-crt-*                    Windows 10 (Windows 7 only with KB2999226)
-dll      api-ms-win-*                        Windows 8
-dll      ext-ms-win-*                        Windows 8
+SetProcessDpiAwarenessContext            Windows 10, version 1703
+GetDpiFromDpiAwarenessContext            Windows 10, version 1803
+GetSystemDpiForProcess                   Windows 10, version 1803
+*DpiAwarenessContext                     Windows 10, version 1607
+GetDpiFor[SW]*                           Windows 10, version 1607
+*ForDpi                                  Windows 10, version 1607
+EnableNonClientDpiScaling                Windows 10, version 1607
+LogicalToPhysicalPointForPerMonitorDPI   Windows 8.1
+SetThreadDescription                     Windows 10, version 1607
+GetSystemTimePreciseAsFileTime           Windows 8
+CreateFile2                              Windows 8
+WaitOnAddress                            Windows 8
+SetDefaultDllDirectories                 Windows 8 (Windows 7 only with KB2533623)
+shcore.dll                               Windows 8.1
+ucrtbase.dll                             Windows 10 (Windows 7 only with KB2999226)
+api-ms-win-crt-*                         Windows 10 (Windows 7 only with KB2999226)
+api-ms-win-*                             Windows 8
+ext-ms-win-*                             Windows 8
 TABLE
 )
 
@@ -47,12 +41,11 @@ imports() {
         inside && /^\t[0-9a-f]+\t/ { print dll, $3 }'
 }
 
-# brought DLL [FUNCTION]: the version that brought it, if Windows 7 SP1 lacks it.
+# brought NAME: the version that brought a function or DLL Windows 7 SP1 lacks.
 brought() {
-    local wanted=dll kind name version
-    [ -z "${2:-}" ] || wanted=function
-    while read -r kind name version; do
-        if [ "$kind" = $wanted ] && [[ ${2:-$1} == $name ]]; then
+    local name version
+    while read -r name version; do
+        if [[ $1 == $name ]]; then
             echo "$version"
             return
         fi
@@ -60,18 +53,13 @@ brought() {
 }
 
 failed=0
+fail() { echo "FAILED: $1"; failed=1; }
 for program in "$@"; do
     while read -r dll function; do
-        version=$(brought "$dll" "$function")
-        if [ -n "$version" ]; then
-            echo "FAILED: ${program##*/} imports $dll ${function:+$function }from $version"
-            failed=1
-        fi
+        version=$(brought "${function:-$dll}")
+        [ -z "$version" ] || fail "${program##*/} imports $dll ${function:+$function }from $version"
     done < <(imports "$program" | sort -u)
     read -r major minor < <("$objdump" -p "$program" | awk '/^MajorSubsystemVersion/ { major = $2 } /^MinorSubsystemVersion/ { print major, $2 }')
-    if ((major * 100 + minor > 601)); then
-        echo "FAILED: ${program##*/} asks for subsystem $major.$minor"
-        failed=1
-    fi
+    ((major * 100 + minor <= 601)) || fail "${program##*/} asks for subsystem $major.$minor"
 done
 exit $failed
