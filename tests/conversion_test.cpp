@@ -1,5 +1,5 @@
 // Amounts typed and converted through the program's own code, against exact
-// integer arithmetic: lire ÷ 1936.27 is lire × 10000 / 193627 euro cents,
+// 64-bit integer arithmetic: lire ÷ 1936.27 is lire × 10000 / 193627 euro cents,
 // euro × 1936.27 is euro × 193627 lire cents, rounded once, halves away
 // from zero.
 #include <doctest/doctest.h>
@@ -16,7 +16,6 @@
 namespace {
 
 using amounts::Direction;
-__extension__ typedef unsigned __int128 Wide;
 
 // Every whole lira and every euro cent up to this many, 100.000.000 lire and
 // 1.000.000 euro; under the sanitizers, and under Wine, every conversion is
@@ -44,9 +43,11 @@ struct Exact {
         std::string typed = (negative ? "-" : "") + std::to_string(units / scale);
         if (decimals > 0)
             typed += '.' + std::to_string(scale + units % scale).substr(1);
-        const Wide numerator = Wide(units) * (toEuro ? 10000 : 193627);
-        const Wide denominator = Wide(scale) * (toEuro ? 193627 : 1);
-        const std::uint64_t exact = std::uint64_t((2 * numerator + denominator) / (2 * denominator));
+        // units × m / d, rounded, in 64 bits without overflow: with units =
+        // q·d + r, it is q·m + r·m / d, and 2·r·m + d stays below 2^52.
+        const std::uint64_t m = toEuro ? 10000 : 193627;
+        const std::uint64_t d = scale * (toEuro ? 193627 : 1);
+        const std::uint64_t exact = units / d * m + (2 * (units % d) * m + d) / (2 * d);
         const std::string wanted = exact == 0 ? "" : (negative ? "-" : "") + std::to_string(exact);
 
         const auto cents = amounts::convert(amounts::readAmount(typed), direction);

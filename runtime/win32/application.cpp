@@ -8,6 +8,7 @@
 
 #include "runtime/window.h"
 #include "runtime/win32/application.h"
+#include "runtime/win32/system_library.h"
 #include "runtime/win32/text.h"
 
 namespace runtime {
@@ -45,6 +46,7 @@ struct Application::Toolkit : runtime::Toolkit {
 
 Application::Application(int & /*argc*/, char ** /*argv*/) : toolkit_(std::make_unique<Toolkit>())
 {
+    win32::searchSystemFolderOnly();
     // Common controls 6 and per-monitor DPI awareness come with the
     // manifest in the resources.
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};

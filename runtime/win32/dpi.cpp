@@ -25,6 +25,7 @@ DpiFunctions &dpiFunctions()
         loadFunction<decltype(DpiFunctions::getDpiForWindow)>(L"user32.dll", "GetDpiForWindow"),
         loadFunction<decltype(DpiFunctions::adjustWindowRectExForDpi)>(L"user32.dll", "AdjustWindowRectExForDpi"),
         loadFunction<decltype(DpiFunctions::getSystemMetricsForDpi)>(L"user32.dll", "GetSystemMetricsForDpi"),
+        loadFunction<decltype(DpiFunctions::getDpiForMonitor)>(L"shcore.dll", "GetDpiForMonitor"),
     };
     return functions;
 }
@@ -32,7 +33,17 @@ DpiFunctions &dpiFunctions()
 UINT windowDpi(HWND window)
 {
     const auto &newer = dpiFunctions();
-    return newer.getDpiForWindow ? newer.getDpiForWindow(window) : systemDpi();
+    return newer.getDpiForWindow ? newer.getDpiForWindow(window)
+                                 : monitorDpi(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
+}
+
+UINT monitorDpi(HMONITOR monitor)
+{
+    UINT x = 0, y = 0;
+    const auto &newer = dpiFunctions();
+    if (newer.getDpiForMonitor && SUCCEEDED(newer.getDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &x, &y)))
+        return x;
+    return systemDpi();
 }
 
 void adjustWindowRect(RECT &rect, DWORD style, bool menu, DWORD exStyle, UINT dpi)

@@ -7,14 +7,18 @@
 namespace runtime::win32 {
 namespace {
 
+int CALLBACK stopAtFirst(const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM)
+{
+    return 0;
+}
+
 bool installed(const wchar_t *face)
 {
     LOGFONTW wanted{};
     wanted.lfCharSet = DEFAULT_CHARSET;
     wcsncpy(wanted.lfFaceName, face, LF_FACESIZE - 1);
     HDC screen = GetDC(nullptr);
-    const int notFound = EnumFontFamiliesExW(
-        screen, &wanted, [](const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM) { return 0; }, 0, 0);
+    const int notFound = EnumFontFamiliesExW(screen, &wanted, stopAtFirst, 0, 0);
     ReleaseDC(nullptr, screen);
     return notFound == 0;
 }

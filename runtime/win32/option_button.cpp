@@ -1,9 +1,19 @@
 #include "runtime/win32/child.h"
 
-#include <uxtheme.h>
+#include "runtime/win32/load_function.h"
 
 namespace runtime::win32 {
 namespace {
+
+// Looked up from the system folder when first needed: UxTheme is no KnownDLL,
+// so an import of it would be resolved in the program's folder first.
+void clearTheme(HWND hwnd)
+{
+    using SetWindowTheme = HRESULT(WINAPI *)(HWND, LPCWSTR, LPCWSTR);
+    static const auto setWindowTheme = loadFunction<SetWindowTheme>(L"uxtheme.dll", "SetWindowTheme");
+    if (setWindowTheme)
+        setWindowTheme(hwnd, L"", L"");
+}
 
 class OptionButton final : public runtime::OptionButton, public Child {
 public:
@@ -13,7 +23,7 @@ public:
     {
         // A themed radio button draws its caption in the theme's colour,
         // whatever WM_CTLCOLORSTATIC sets; the captions are red or black.
-        SetWindowTheme(hwnd_, L"", L"");
+        clearTheme(hwnd_);
     }
 
     runtime::Control *control() override { return this; }

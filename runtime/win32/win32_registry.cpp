@@ -15,7 +15,10 @@ HKEY toHkey(RegKey key)
 long Win32Registry::open(RegKey root, const std::string &subKey, std::uint32_t access, RegKey *key)
 {
     HKEY opened = nullptr;
-    const LONG result = RegOpenKeyExA(toHkey(root), subKey.c_str(), 0, access, &opened);
+    // The 64-bit view, where 64-bit Windows keeps what its own programs
+    // registered; a 32-bit program would otherwise see only Wow6432Node.
+    // 32-bit Windows ignores the flag.
+    const LONG result = RegOpenKeyExA(toHkey(root), subKey.c_str(), 0, access | KEY_WOW64_64KEY, &opened);
     *key = reinterpret_cast<RegKey>(opened);
     return result;
 }

@@ -94,12 +94,27 @@ Win32Window::Win32Window(const WindowLayout &layout, Form &form)
     dpi_ = windowDpi(hwnd_);
     makeControls(); // in place at dpi_
     layOut(dpi_);
-    if (layout.placed) {
-        RECT frame{0, 0, 0, 0};
-        adjustWindowRect(frame, style(layout.border), menu != nullptr, exStyle(layout.border), dpi_);
-        SetWindowPos(hwnd_, nullptr, px(layout.screenLeft) + frame.left, px(layout.screenTop) + frame.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    if (layout.placed)
+        placeOnScreen(menu != nullptr);
+}
+
+// A fixed place is measured from the top-left corner of the screen that
+// shows the active window (the converter, when it opens the About window),
+// at that screen's DPI.
+void Win32Window::placeOnScreen(bool menu)
+{
+    HMONITOR monitor = MonitorFromWindow(GetActiveWindow(), MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO screen{};
+    screen.cbSize = sizeof screen;
+    GetMonitorInfoW(monitor, &screen);
+    const UINT dpi = monitorDpi(monitor);
+    RECT frame{0, 0, 0, 0};
+    adjustWindowRect(frame, style(layout_.border), menu, exStyle(layout_.border), dpi);
+    SetWindowPos(hwnd_, nullptr, screen.rcMonitor.left + MulDiv(layout_.screenLeft, int(dpi), 1440) + frame.left,
+                 screen.rcMonitor.top + MulDiv(layout_.screenTop, int(dpi), 1440) + frame.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (windowDpi(hwnd_) != dpi_)
+        layOut(windowDpi(hwnd_));
 }
 
 Win32Window::~Win32Window()
@@ -184,11 +199,14 @@ void Win32Window::layOut(UINT dpi)
     defaultFont_ = std::move(defaultFont);
     fonts_ = std::move(fonts);
 
-    bigIcon_ = loadIcon(layout_.icon, systemMetric(SM_CXICON, dpi));
-    smallIcon_ = loadIcon(layout_.icon, systemMetric(SM_CXSMICON, dpi));
-    // A dialog frame shows no icon of its own: both are set explicitly.
-    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+    // A dialog frame shows no icon of its own: both are set explicitly, and
+    // the old ones go only once the window holds the new ones.
+    IconHandle bigIcon = loadIcon(layout_.icon, systemMetric(SM_CXICON, dpi));
+    IconHandle smallIcon = loadIcon(layout_.icon, systemMetric(SM_CXSMICON, dpi));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon.get()));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.get()));
+    bigIcon_ = std::move(bigIcon);
+    smallIcon_ = std::move(smallIcon);
 
     const SIZE wanted{px(layout_.clientWidth), px(layout_.clientHeight)};
     RECT frame{0, 0, wanted.cx, wanted.cy};

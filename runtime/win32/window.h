@@ -37,6 +37,7 @@ private:
 
     void makeControls();
     void layOut(UINT dpi);
+    void placeOnScreen(bool menu);
     Child *child(HWND control);
     HWND firstTabStop() const;
     int px(int twips) const { return MulDiv(twips, int(dpi_), 1440); }
