@@ -1,27 +1,27 @@
-; The Windows setup program: per machine, 64-bit, Italian.
+; The Windows setup program: per machine, Italian, one for every Windows. A
+; 32-bit program itself, it installs the 64-bit Valutrino on x64 Windows and
+; the 32-bit one elsewhere (32-bit Windows, and Windows on ARM, which runs it).
 ; `./dev installer` and `./dev release` build it:
-;   makensis -DVERSION=1.00 -DVERSION_QUAD=1.0.0.0 -DEXE=path/to/Valutrino.exe
-;            -DICON=path/to/euro-coin.ico -DOUTFILE=path/to/setup.exe
-;            -DFINISH=path/to/tools/finish_program.sh installer/valutrino.nsi
+;   makensis -DVERSION=1.00 -DVERSION_QUAD=1.0.0.0 -DEXE64=path/to/64-bit/Valutrino.exe
+;            -DEXE32=path/to/32-bit/Valutrino.exe -DICON=path/to/euro-coin.ico
+;            -DOUTFILE=path/to/setup.exe -DFINISH=path/to/tools/finish_program.sh
+;            installer/valutrino.nsi
 
-!ifndef VERSION | VERSION_QUAD | EXE | ICON | OUTFILE | FINISH
-  !error "Pass VERSION, VERSION_QUAD, EXE, ICON, OUTFILE and FINISH: see the top of this file"
+!ifndef VERSION | VERSION_QUAD | EXE64 | EXE32 | ICON | OUTFILE | FINISH
+  !error "Pass VERSION, VERSION_QUAD, EXE64, EXE32, ICON, OUTFILE and FINISH: see the top of this file"
 !endif
 
 !define PUBLISHER "Marco Bellini"
 !define UNINST_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Valutrino"
 
 Unicode true
-Target amd64-unicode
+Target x86-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 ManifestDPIAware true
 
 Name "Valutrino"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES64\Valutrino"
-; Installing again goes where the last installation went.
-InstallDirRegKey HKLM "${UNINST_KEY}" InstallLocation
 BrandingText "Valutrino ${VERSION}"
 
 ; Dated by the sources and signed when asked: the uninstaller as it is
@@ -32,11 +32,13 @@ BrandingText "Valutrino ${VERSION}"
 !include MUI2.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
+!include x64.nsh
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
-!define MUI_FINISHPAGE_RUN "$INSTDIR\Valutrino.exe"
+; No offer to start Valutrino at the end: started from here, it would run
+; with the setup's administrator rights, possibly as another account.
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
@@ -59,8 +61,20 @@ VIAddVersionKey /LANG=${LANG_ITALIAN} "LegalCopyright" "© 2001 ${PUBLISHER}"
 ; Program Files, the all-users Start menu and HKLM need an administrator even
 ; where UAC is off and RequestExecutionLevel cannot ask for one.
 Function .onInit
+  ; The setup is a 32-bit program: its keys go to the system's own registry
+  ; view, the 64-bit one, which 32-bit Windows, having no other, ignores.
   SetRegView 64
   SetShellVarContext all
+  ; No InstallDir, so that $INSTDIR is empty unless /D= names a folder:
+  ; installing again goes where the last installation went, and the first
+  ; time into the system's own Program Files ($PROGRAMFILES64 is the one
+  ; there is on 32-bit Windows).
+  ${If} $INSTDIR == ""
+    ReadRegStr $INSTDIR HKLM "${UNINST_KEY}" InstallLocation
+  ${EndIf}
+  ${If} $INSTDIR == ""
+    StrCpy $INSTDIR "$PROGRAMFILES64\Valutrino"
+  ${EndIf}
   UserInfo::GetAccountType
   Pop $0
   ${If} $0 != "admin"
@@ -82,7 +96,11 @@ Section
   ${EndIf}
 
   SetOutPath "$INSTDIR"
-  File "${EXE}"
+  ${If} ${IsNativeAMD64}
+    File "/oname=Valutrino.exe" "${EXE64}"
+  ${Else}
+    File "/oname=Valutrino.exe" "${EXE32}"
+  ${EndIf}
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\Valutrino.lnk" "$INSTDIR\Valutrino.exe"
 
