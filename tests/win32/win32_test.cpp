@@ -8,6 +8,7 @@
 #include "about/frmAbout.h"
 #include "runtime/desktop_platform.h"
 #include "runtime/win32/dpi.h"
+#include "runtime/win32/handles.h"
 #include "win32_user.h"
 #include "window_fixture.h"
 
@@ -17,8 +18,13 @@ constexpr const char *kTestKey = "SOFTWARE\\Valutrino\\Prova";
 TEST_CASE("registry values are read through advapi32 from the native view of HKEY_LOCAL_MACHINE")
 {
     // A string without its closing NUL, as some installers write them; reg
-    // cannot, and the Wine prefix is thrown away after the run.
-    RegSetKeyValueA(HKEY_LOCAL_MACHINE, kTestKey, "SenzaNul", REG_SZ, "C:\\Sys", 6);
+    // cannot, and the Wine prefix is thrown away after the run. Written to
+    // the 64-bit view, where reg wrote the others, from either build.
+    HKEY key = nullptr;
+    REQUIRE(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kTestKey, 0, nullptr, 0, KEY_SET_VALUE | KEY_WOW64_64KEY, nullptr, &key,
+                            nullptr) == ERROR_SUCCESS);
+    RegSetValueExA(key, "SenzaNul", 0, REG_SZ, reinterpret_cast<const BYTE *>("C:\\Sys"), 6);
+    RegCloseKey(key);
     const struct {
         const char *key, *value;
         bool found;
@@ -42,13 +48,17 @@ TEST_CASE("registry values are read through advapi32 from the native view of HKE
     }
 }
 
-TEST_CASE("a folder is no file, and a missing program is not started")
+TEST_CASE("a folder is no file, a missing program is not started, and the system folder is the system's own")
 {
     DesktopPlatform platform;
     CHECK(platform.fileExists("C:\\windows\\system32\\hostname.exe"));
     CHECK_FALSE(platform.fileExists("C:\\windows\\system32"));
     CHECK(platform.startProgram("C:\\windows\\system32\\hostname.exe"));
     CHECK_FALSE(platform.startProgram("C:\\Programmi\\Strumenti\\MSINFO32.EXE"));
+    // Put in System32 alone by tests/win32/run_under_wine.sh: a 32-bit
+    // program on 64-bit Windows finds and starts it as a 64-bit one does.
+    CHECK(platform.fileExists("C:\\Windows\\System32\\strumento.exe"));
+    CHECK(platform.startProgram("C:\\Windows\\System32\\strumento.exe"));
 }
 
 TEST_CASE("a WM_SETTEXT of the text a box holds raises no Change, though EDIT sends EN_CHANGE")
@@ -119,4 +129,61 @@ TEST_CASE("at 144 dpi the controls stand at their places scaled by half again, w
         DeleteObject(icon.hbmColor);
         DeleteObject(icon.hbmMask);
     }
+}
+
+namespace {
+
+// Counts the WM_SETICON messages that find the icon they replace destroyed.
+int setIcons = 0, destroyedIcons = 0;
+
+LRESULT CALLBACK watchIcons(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto *sent = reinterpret_cast<const CWPSTRUCT *>(lParam);
+    if (code == HC_ACTION && sent->message == WM_SETICON) {
+        ++setIcons;
+        ICONINFO icon{};
+        HICON old = HICON(SendMessageW(sent->hwnd, WM_GETICON, sent->wParam, 0));
+        if (old && !GetIconInfo(old, &icon))
+            ++destroyedIcons;
+        DeleteObject(icon.hbmColor);
+        DeleteObject(icon.hbmMask);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+HRESULT WINAPI monitorAt120Dpi(HMONITOR, MONITOR_DPI_TYPE, UINT *x, UINT *y)
+{
+    *x = *y = 120;
+    return S_OK;
+}
+
+// The DPI functions as a test sets them, put back as they were afterwards.
+struct DpiFunctionsAs {
+    runtime::win32::DpiFunctions saved = runtime::win32::dpiFunctions();
+    explicit DpiFunctionsAs(const runtime::win32::DpiFunctions &functions) { runtime::win32::dpiFunctions() = functions; }
+    ~DpiFunctionsAs() { runtime::win32::dpiFunctions() = saved; }
+};
+
+} // namespace
+
+TEST_CASE("after a DPI change the window holds its new icons before the old ones are destroyed")
+{
+    ConverterWindow window;
+    HWND converter = shownWindow("Form1");
+    RECT place;
+    GetWindowRect(converter, &place);
+    setIcons = destroyedIcons = 0;
+    const runtime::win32::Owned<HHOOK, UnhookWindowsHookEx> hook(
+        SetWindowsHookExW(WH_CALLWNDPROC, watchIcons, nullptr, GetCurrentThreadId()));
+    SendMessageW(converter, WM_DPICHANGED, MAKEWPARAM(120, 120), reinterpret_cast<LPARAM>(&place));
+    CHECK(setIcons == 2);
+    CHECK(destroyedIcons == 0);
+}
+
+TEST_CASE("on Windows 8.1 a window is drawn at the DPI of its monitor, which may not be the system's")
+{
+    // Windows 8.1: GetDpiForMonitor, none of Windows 10's functions.
+    const DpiFunctionsAs windows81({nullptr, nullptr, nullptr, monitorAt120Dpi});
+    ConverterWindow window;
+    CHECK(window.u.clientSize("Form1") == Point{438, 229});
 }
