@@ -37,9 +37,11 @@ VALUTRINO_SIGN_PASSWORD=$password release "$first" --sign "$scratch/test.pfx" ||
 check "the password is never printed" fails grep -qF "$password" "$scratch/log"
 setup=$(echo "$first"/dist/Valutrino-*-setup.exe)
 check "setup signed" osslsigncode verify -CAfile "$scratch/certificate.pem" -in "$setup" >/dev/null
-unzip -q "$first"/dist/Valutrino-*-win64.zip Valutrino.exe -d "$scratch/zip"
-check "Valutrino.exe in the zip signed" osslsigncode verify -CAfile "$scratch/certificate.pem" \
-    -in "$scratch/zip/Valutrino.exe" >/dev/null
+for bits in 64 32; do
+    unzip -q "$first"/dist/Valutrino-*-win$bits.zip Valutrino.exe -d "$scratch/zip$bits"
+    check "Valutrino.exe in the win$bits zip signed" osslsigncode verify -CAfile "$scratch/certificate.pem" \
+        -in "$scratch/zip$bits/Valutrino.exe" >/dev/null
+done
 check "the signed setup installs, starts and uninstalls" tests/installer_check.sh "$setup" "$scratch/certificate.pem"
 
 checks_done

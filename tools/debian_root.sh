@@ -86,6 +86,7 @@ unshare --mount --propagation private --pid --fork --kill-child bash -euc '
     mount -t tmpfs tmpfs "$root/tmp"
     mount -t tmpfs -o mode=755 tmpfs "$root/run"
     exec chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" ${CI+CI="$CI"} \
+        ${VALUTRINO_WITHOUT_32BIT+VALUTRINO_WITHOUT_32BIT="$VALUTRINO_WITHOUT_32BIT"} \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         /bin/bash -c "cd /root/valutrino && exec ./dev \"\$@\"" dev "$@"
 ' debian-root "$root" "$@"
