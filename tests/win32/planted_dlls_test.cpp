@@ -79,7 +79,12 @@ struct Started {
         thread.reset(info.hThread);
         id = info.dwProcessId;
     }
-    ~Started() { TerminateProcess(process.get(), 0); }
+    ~Started()
+    {
+        // Gone before its folder is removed.
+        TerminateProcess(process.get(), 0);
+        WaitForSingleObject(process.get(), 5000);
+    }
 
     // Its shown window of that class, waited for up to ten seconds.
     HWND window(const wchar_t *className) const
