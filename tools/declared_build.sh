@@ -15,7 +15,9 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends build-essential >/dev/null
-apt-get build-dep -y -qq --no-install-recommends "${profile[@]}" ./ >/dev/null
+# The list of new packages shows what the build had.
+apt-get build-dep -y -q --no-install-recommends "${profile[@]}" ./ |
+    sed -n '/^The following NEW packages/,/^[0-9]* upgraded/p'
 
 # dpkg-buildpackage writes beside the tree, so the user gets a folder of its own.
 home=$(mktemp -d)
