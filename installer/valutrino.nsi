@@ -11,7 +11,7 @@
   !error "Pass VERSION, VERSION_QUAD, EXE64, EXE32, ICON, OUTFILE and FINISH: see the top of this file"
 !endif
 
-!define PUBLISHER "Marco Bellini"
+!define PUBLISHER "Valutrino developers"
 !define UNINST_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Valutrino"
 
 Unicode true

@@ -74,7 +74,7 @@ check_installed() { # check_installed DIR
     check "DisplayName" has_value DisplayName Valutrino
     check "DisplayVersion" has_value DisplayVersion "$version"
     check "DisplayIcon" has_value DisplayIcon "$dir\\Valutrino.exe"
-    check "Publisher" has_value Publisher "Marco Bellini"
+    check "Publisher" has_value Publisher "Valutrino developers"
     check "InstallLocation" has_value InstallLocation "$dir"
     check "UninstallString" has_value UninstallString "\"$dir\\uninstall.exe\""
     check "QuietUninstallString" has_value QuietUninstallString "\"$dir\\uninstall.exe\" /S"

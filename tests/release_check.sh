@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # ./dev release as maintainers and users meet it: two clones in folders of
-# different names release the same bytes; signing checks the password first,
-# never shows it, and signs every program the setup installs.
+# different names, released under different locales, time zones and umasks,
+# give the same bytes; signing checks the password first, never shows it, and
+# signs every program the setup installs.
 # Usage: tests/release_check.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,12 +17,12 @@ git clone -q . "$second"
 release() { # release CLONE [ARGUMENT...]: its output in $scratch/log
     (cd "$1" && ./dev release "${@:2}") >"$scratch/log" 2>&1
 }
-for clone in "$first" "$second"; do
-    release "$clone" || { cat "$scratch/log"; exit 1; }
-done
+release "$first" || { cat "$scratch/log"; exit 1; }
+(umask 077 && LC_ALL=it_IT.UTF-8 TZ=Pacific/Kiritimati release "$second") || { cat "$scratch/log"; exit 1; }
 check "two clones release the same bytes" diff "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS"
-check "SHA256SUMS covers every other file" test "$(cd "$first/dist" && ls | grep -vx SHA256SUMS)" = \
+check "SHA256SUMS covers every other file" test "$(cd "$first/dist" && LC_ALL=C ls | grep -vx SHA256SUMS)" = \
     "$(cut -d' ' -f3- "$first/dist/SHA256SUMS")"
+check "BUILDINFO names the commit" grep -qx "Commit: $(git rev-parse HEAD)" "$first/dist/BUILDINFO"
 check "the sums hold" sh -c "cd '$first/dist' && sha256sum --quiet -c SHA256SUMS"
 
 # A code-signing certificate of our own.

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# tools/debian_root.sh 12|13 COMMAND [ARGUMENT...]
-# Runs ./dev COMMAND in a fresh Debian root of that release, as root, as a new
-# user of that release would: ./dev installs what it needs there itself.
+# tools/debian_root.sh 12|13 PROGRAM [ARGUMENT...]
+# Runs PROGRAM of the source tree (./dev COMMAND, say) in a fresh Debian root
+# of that release, as root, as a new user of that release would: ./dev
+# installs what it needs there itself. What the run leaves in dist/ replaces
+# the tree's dist/.
 #
 # The minimal root debootstrap makes is kept in .cache/debian-RELEASE.tar and
 # unpacked anew for every run, so that nothing of an earlier run is left. The
 # working tree goes in as it stands, uncommitted changes included, without
-# ignored files (no builds). Everything runs in mount and process namespaces
-# of its own: the mounts and any process left behind go with the run, however
-# it ends.
+# ignored files (no builds); for ./dev release, the last commit goes in.
+# SOURCE_DATE_EPOCH and VALUTRINO_COMMIT go in too, as the root has no git.
+# Everything runs in mount and process namespaces of its own: the mounts and
+# any process left behind go with the run, however it ends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,7 +20,7 @@ case "$release" in
 12) suite=bookworm ;;
 13) suite=trixie ;;
 *)
-    echo "usage: $0 12|13 COMMAND [ARGUMENT...]" >&2
+    echo "usage: $0 12|13 PROGRAM [ARGUMENT...]" >&2
     exit 2
     ;;
 esac
@@ -28,6 +31,8 @@ mkdir -p .cache
 
 if [ ! -f "$cache" ]; then
     echo "Making the Debian $release root (once; kept in $cache)"
+    command -v debootstrap >/dev/null ||
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap
     made=$(mktemp -d .cache/made.XXXXXX)
     trap 'rm -rf --one-file-system "$made" "$made.log"' EXIT
     # As / is everywhere: apt's downloads run as a user of their own.
@@ -66,12 +71,16 @@ trap 'rm -rf --one-file-system "$root"' EXIT
 tar -C "$root" --numeric-owner -xpf "$cache"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mkdir "$root/root/valutrino"
-git ls-files -z --cached --others --exclude-standard |
-    while IFS= read -r -d '' file; do
-        # A tracked file deleted in the working tree stays out.
-        [ -e "$file" ] && printf '%s\0' "$file"
-    done |
-    tar --null -T - -cf - | tar -C "$root/root/valutrino" -xf -
+if [ "${*:1:2}" = "./dev release" ]; then
+    git archive HEAD
+else
+    git ls-files -z --cached --others --exclude-standard |
+        while IFS= read -r -d '' file; do
+            # A tracked file deleted in the working tree stays out.
+            [ ! -e "$file" ] || printf '%s\0' "$file"
+        done |
+        tar --null -T - -cf -
+fi | tar -C "$root/root/valutrino" -xf -
 
 # shellcheck disable=SC2016 # expanded by the shell inside
 # Wine needs /dev/shm and /tmp writable, Xvfb /tmp/.X11-unix; a process
@@ -85,8 +94,15 @@ unshare --mount --propagation private --pid --fork --kill-child bash -euc '
     mount --rbind /sys "$root/sys"
     mount -t tmpfs tmpfs "$root/tmp"
     mount -t tmpfs -o mode=755 tmpfs "$root/run"
-    exec chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" ${CI+CI="$CI"} \
+    chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" ${CI+CI="$CI"} \
         ${VALUTRINO_WITHOUT_32BIT+VALUTRINO_WITHOUT_32BIT="$VALUTRINO_WITHOUT_32BIT"} \
+        SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH" VALUTRINO_COMMIT="$VALUTRINO_COMMIT" \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        /bin/bash -c "cd /root/valutrino && exec ./dev \"\$@\"" dev "$@"
+        /bin/bash -c "cd /root/valutrino && exec \"\$@\"" run "$@"
 ' debian-root "$root" "$@"
+if [ -d "$root/root/valutrino/dist" ]; then
+    rm -rf dist
+    mv "$root/root/valutrino/dist" dist
+    # Run through sudo, the files still belong to the tree's owner.
+    chown -R --reference=. dist
+fi
