@@ -16,7 +16,7 @@ constexpr ControlLayout kControls[] = {
     {"lblTitle",   Kind::Label,            kNoIndex, "Valutrino",              1050, 240,  3885, 480,   nullptr, Black,     Beige,     2,      nullptr,                   Align::Left, true},
     {"lblVersion", Kind::Label,            kNoIndex, "",                       1050, 780,  3885, 225,   nullptr, kNoColour, Beige,     3,      nullptr,                   Align::Left, true},
     {"Line1",      Kind::Line,             1,        "",                       90,   1125, 4950, 15,    nullptr, Grey,      kNoColour, kNoTab, nullptr},
-    {"Label1",     Kind::Label,            kNoIndex, "Realizzato da Marco Bellini. Scrivete a info@valutrino.it oppure visitate www.valutrino.it.",
+    {"Label1",     Kind::Label,            kNoIndex, "A cura degli sviluppatori di Valutrino. Scrivete a info@example.org oppure www.example.org.",
                                                                                120,  1320, 3495, 855,   nullptr, kNoColour, Beige,     4,      nullptr,                   Align::Left, true},
 };
 // clang-format on

@@ -14,7 +14,7 @@ namespace {
 // How wide text draws. Wine draws Liberation Sans at small sizes with
 // hinted monochrome glyphs (its gasp table turns smoothing off), which
 // advance further than GetTextExtentPoint32 says: the system's own wrapping
-// let "www.valutrino.it." be clipped. So the wider of the two counts.
+// let the last word of the credits be clipped. So the wider of the two counts.
 int drawnWidth(HDC dc, std::wstring_view text)
 {
     SIZE extent{};
