@@ -34,6 +34,8 @@ mkdir -p "$build/wine"
 WINEARCH=$arch WINEPREFIX=$prefix "$wine" wineboot -i >/dev/null 2>&1
 # Wine draws the window frames itself, as Windows does: there is no window manager.
 reg "$prefix" 'HKCU\Software\Wine\X11 Driver' /v Managed /d N
+# A test that crashes fails at once, instead of waiting on Wine's crash dialog.
+reg "$prefix" 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
 key='HKLM\SOFTWARE\Valutrino\Prova'
 reg "$prefix" "$key" /v Percorso /d 'C:\Programmi\msinfo32.exe'
 reg "$prefix" "$key" /v Lungo /d "$(printf '%02000d' 0 | tr 0 x)"
