@@ -7,7 +7,7 @@
 
 // The real platform, one per backend: the Windows registry on Windows;
 // elsewhere a registry built in memory at the first look-up (see
-// about/sysinfo_registry.h).
+// runtime/qt/sysinfo_registry.h).
 class DesktopPlatform : public runtime::Platform {
 public:
     runtime::Registry &registry() override;

@@ -6,7 +6,7 @@ namespace runtime {
 
 void MsgBox(std::string_view prompt, MsgBoxIcon icon, std::string_view title)
 {
-    showMessageBox(prompt, icon, title.empty() ? kAppTitle : title);
+    toolkit().showMessageBox(prompt, icon, title.empty() ? toolkit().identity.title : title);
 }
 
 } // namespace runtime

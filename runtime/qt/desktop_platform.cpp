@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
-#include "about/sysinfo_registry.h"
+#include "runtime/qt/sysinfo_registry.h"
 
 using namespace runtime;
 

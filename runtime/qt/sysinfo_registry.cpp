@@ -1,4 +1,6 @@
-#include "about/sysinfo_registry.h"
+#include "runtime/qt/sysinfo_registry.h"
+
+#include "runtime/sysinfo_keys.h"
 
 #include <cstdlib>
 #include <filesystem>
