@@ -1,6 +1,6 @@
 #include "app/identity.h"
 #include "converter/Form1.h"
-#include "runtime/desktop_platform.h"
+#include "platform/desktop_platform.h"
 #include "runtime/program.h"
 
 int main(int argc, char *argv[])

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "converter/Form1.h"
-#include "runtime/desktop_platform.h"
+#include "platform/desktop_platform.h"
 #include "app/identity.h"
 #include "runtime/program.h"
 

@@ -24,7 +24,12 @@ void Form::load()
     if (window_)
         return;
     window_ = toolkit().createWindow(layout_, *this);
-    bind();
+    try {
+        bind();
+    } catch (...) {
+        window_.reset(); // not loaded
+        throw;
+    }
     formLoaded(this);
     Form_Load();
 }

@@ -100,4 +100,9 @@ Separators userSeparators()
     return toolkit().userSeparators();
 }
 
+void MsgBox(std::string_view prompt, MsgBoxIcon icon, std::string_view title)
+{
+    toolkit().showMessageBox(prompt, icon, title.empty() ? toolkit().identity.title : title);
+}
+
 } // namespace runtime

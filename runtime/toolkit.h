@@ -44,8 +44,6 @@ class Toolkit {
 public:
     explicit Toolkit(const Identity &identity) : identity(identity) {}
     virtual ~Toolkit() = default;
-    Toolkit(const Toolkit &) = delete;
-    Toolkit &operator=(const Toolkit &) = delete;
 
     // A loaded window with the layout's controls; its close button unloads form.
     virtual std::unique_ptr<Window> createWindow(const WindowLayout &layout, Form &form) = 0;

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "runtime/layout.h"
@@ -16,7 +17,13 @@ public:
     virtual ~Window() = default;
 
     // The control or menu item of that name and index; nullptr when none.
-    Control *find(std::string_view name, Index index) const;
+    Control *find(std::string_view name, Index index) const
+    {
+        for (const Named &named : controls_)
+            if (named.name == name && named.index == index)
+                return named.control;
+        return nullptr;
+    }
     virtual void setCaption(std::string_view caption) = 0;
     // Shows the window without blocking and brings it to the front.
     virtual void show() = 0;
@@ -27,7 +34,10 @@ public:
 
 protected:
     // Backend: what the windows may find, as it makes each control.
-    void named(std::string name, Index index, Control &control);
+    void named(std::string name, Index index, Control &control)
+    {
+        controls_.push_back({std::move(name), index, &control});
+    }
 
 private:
     struct Named {

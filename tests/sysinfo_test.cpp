@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "about/frmAbout.h"
-#include "runtime/sysinfo_keys.h"
+#include "platform/sysinfo_keys.h"
 #include "fake_platform.h"
 #include "user.h"
 

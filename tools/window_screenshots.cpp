@@ -11,7 +11,7 @@
 #include <cstdio>
 
 #include "converter/Form1.h"
-#include "runtime/desktop_platform.h"
+#include "platform/desktop_platform.h"
 #include "app/identity.h"
 #include "runtime/program.h"
 

@@ -12,7 +12,7 @@
 
 #include "runtime/qt/appearance.h"
 #include "runtime/qt/picture.h"
-#include "runtime/qt/window.h"
+#include "runtime/qt/widgets.h"
 
 namespace runtime::qt {
 namespace {
@@ -93,20 +93,12 @@ public:
         return {user.groupSeparator().toStdString(), user.decimalPoint().toStdString()};
     }
 
+    // The palette's nearest to the Windows scheme's window (5) and button
+    // face (15); any other is taken for a text.
     Colour systemColour(int index) override
     {
-        // The entries of the Windows scheme that the palette has.
-        const QPalette palette = QApplication::palette();
-        switch (index) {
-        case 5: // the inside of a text box
-            return toColour(palette.color(QPalette::Base));
-        case 15: // a button's face
-            return toColour(palette.color(QPalette::Button));
-        case 18: // a button's text
-            return toColour(palette.color(QPalette::ButtonText));
-        default:
-            return toColour(palette.color(QPalette::WindowText));
-        }
+        const QPalette::ColorRole role = index == 5 ? QPalette::Base : index == 15 ? QPalette::Button : QPalette::WindowText;
+        return toColour(QApplication::palette().color(role));
     }
 
 private:

@@ -1,4 +1,4 @@
-#include "runtime/qt/window.h"
+#include "runtime/window.h"
 
 #include <QCloseEvent>
 #include <QDialog>

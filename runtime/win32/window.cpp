@@ -12,12 +12,6 @@
 
 namespace runtime::win32 {
 
-class MenuItem final : public runtime::MenuItem {
-public:
-    explicit MenuItem(const MenuItemLayout &row) : row(row) {}
-    const MenuItemLayout &row;
-};
-
 namespace {
 
 // Controls and menu items are told apart from IDOK and IDCANCEL, which the
@@ -84,7 +78,7 @@ Win32Window::Win32Window(const WindowLayout &layout, Form &form, const Identity 
             info.fMask = MIIM_DATA;
             info.dwItemData = reinterpret_cast<ULONG_PTR>(&item);
             SetMenuItemInfoW(popup, id, FALSE, &info);
-            menuItems_.push_back(std::make_unique<MenuItem>(item));
+            menuItems_.push_back(std::make_unique<MenuItem>());
             named(item.name, kNoIndex, *menuItems_.back());
         }
         AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), widen(row.caption).c_str());

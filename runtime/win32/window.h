@@ -13,8 +13,6 @@
 
 namespace runtime::win32 {
 
-class MenuItem;
-
 // A window made from its layout: a top-level window with its controls as
 // child windows, laid out in twips at the window's DPI.
 class Win32Window final : public Window {

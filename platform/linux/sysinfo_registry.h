@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/memory_registry.h"
+#include "platform/memory_registry.h"
 
 // For desktops without a registry: one that holds, where Windows keeps the
 // system-information tool's path, the first such program of the desktop

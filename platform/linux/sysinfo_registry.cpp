@@ -1,10 +1,10 @@
-#include "runtime/qt/sysinfo_registry.h"
-
-#include "runtime/sysinfo_keys.h"
+#include "platform/linux/sysinfo_registry.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
+
+#include "platform/sysinfo_keys.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "runtime/desktop_platform.h"
+#include "platform/desktop_platform.h"
 
 #include <QFileInfo>
 #include <QProcess>
 
-#include "runtime/qt/sysinfo_registry.h"
+#include "platform/linux/sysinfo_registry.h"
 
 using namespace runtime;
 
