@@ -14,11 +14,13 @@ namespace {
 
 using namespace runtime;
 
+constexpr Font kTimes{"Times New Roman", 12, false};
+constexpr Colour kWindowFrame = 0x80000006; // a system colour
 // clang-format off
 constexpr ControlLayout kControls[] = {
-    {"A", Kind::TextBox,      kNoIndex, "", 150, 150, 1500, 375, nullptr, kNoColour, kNoColour, 0, "A"},
+    {"A", Kind::TextBox,      kNoIndex, "", 150, 150, 1500, 375, nullptr, kNoColour, kWindowFrame, 0, "A"},
     {"B", Kind::TextBox,      kNoIndex, "", 150, 600, 1500, 375, nullptr, kNoColour, kNoColour, 1, "B"},
-    {"X", Kind::OptionButton, kNoIndex, "X", 150, 1050, 900, 255, nullptr, kNoColour, kNoColour, 2, "X", Align::Left, false, True},
+    {"X", Kind::OptionButton, kNoIndex, "X", 150, 1050, 900, 255, &kTimes, kNoColour, kNoColour, 2, "X", Align::Left, false, True},
     {"Y", Kind::OptionButton, kNoIndex, "Y", 1200, 1050, 900, 255, nullptr, kNoColour, kNoColour, 3, "Y"},
 };
 // clang-format on
@@ -129,27 +131,32 @@ TEST_CASE("a window loaded as soon as the last one is unloaded keeps the program
 
 TEST_CASE("a control name the layout lacks fails with that name")
 {
-    for (const char *name : {"a", "Text1"}) {
+    for (const std::string name : {"a", "Text1"}) {
         Misspelt form(name);
-        try {
-            form.load();
-            FAIL("loaded");
-        } catch (const MissingControl &missing) {
-            CHECK(missing.name == name);
-            CHECK(missing.index == kNoIndex);
-            CHECK(std::string(missing.what()) == "Events has no control " + std::string(name));
-        }
+        CHECK_THROWS_WITH_AS(form.load(), ("Events has no control " + name).c_str(), MissingControl);
     }
+}
+
+TEST_CASE("the Windows fonts are drawn in faces of their metrics where they are missing")
+{
+    EventLog form;
+    const std::string sans = user().fontFace({"Events", "A"});
+    const std::string serif = user().fontFace({"Events", "X"});
+    CHECK_MESSAGE((sans == "Microsoft Sans Serif" || sans == "Liberation Sans"), sans);
+    CHECK_MESSAGE((serif == "Times New Roman" || serif == "Liberation Serif"), serif);
+}
+
+TEST_CASE("the window frame's system colour is black, as in the schemes the layouts were drawn with")
+{
+    EventLog form;
+    CHECK(user().pixel("Events", {100, 22}) == 0x000000);
 }
 
 TEST_CASE("twips become the nearest pixel, a half rounded up")
 {
     const struct {
         int twips, dpi, pixels;
-    } cases[] = {{15, 96, 1}, {7, 96, 0}, {8, 96, 1}, {15, 144, 2}, {25, 144, 3}, {1455, 96, 97}, {5, 120, 0}};
-    for (const auto &c : cases) {
-        CAPTURE(c.twips);
-        CAPTURE(c.dpi);
-        CHECK(pixels(c.twips, c.dpi) == c.pixels);
-    }
+    } cases[] = {{15, 96, 1}, {7, 96, 0}, {8, 96, 1}, {15, 144, 2}, {25, 144, 3}, {1455, 96, 97}};
+    for (const auto &c : cases)
+        CHECK_MESSAGE(pixels(c.twips, c.dpi) == c.pixels, c.twips, " twips at ", c.dpi);
 }

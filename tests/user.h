@@ -68,6 +68,8 @@ public:
     virtual std::string text(Ref control) = 0;
     virtual runtime::Colour foreColour(Ref control) = 0;
     virtual bool bold(Ref control) = 0;
+    // The face its text is drawn in.
+    virtual std::string fontFace(Ref control) = 0;
     virtual bool selected(Ref control) = 0;
     virtual bool locked(Ref control) = 0;
     // What a screen reader says the control with the focus is.

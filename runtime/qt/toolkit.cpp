@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QTranslator>
 
+#include <map>
+
 #include <utility>
 
 #include "runtime/qt/appearance.h"
@@ -93,12 +95,13 @@ public:
         return {user.groupSeparator().toStdString(), user.decimalPoint().toStdString()};
     }
 
-    // The palette's nearest to the Windows scheme's window (5) and button
-    // face (15); any other is taken for a text.
+    // The palette's nearest to the Windows scheme's window (5), window frame
+    // (6) and button face (15); any other is taken for a text.
     Colour systemColour(int index) override
     {
-        const QPalette::ColorRole role = index == 5 ? QPalette::Base : index == 15 ? QPalette::Button : QPalette::WindowText;
-        return toColour(QApplication::palette().color(role));
+        static const std::map<int, QPalette::ColorRole> kRoles{{5, QPalette::Base}, {6, QPalette::Dark}, {15, QPalette::Button}};
+        const auto role = kRoles.find(index);
+        return toColour(QApplication::palette().color(role == kRoles.end() ? QPalette::WindowText : role->second));
     }
 
 private:

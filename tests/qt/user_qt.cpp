@@ -150,6 +150,7 @@ public:
     }
 
     bool bold(Ref ref) override { return widget(ref)->font().bold(); }
+    std::string fontFace(Ref ref) override { return widget(ref)->fontInfo().family().toStdString(); }
     bool selected(Ref ref) override { return widget(ref)->property("checked").toBool(); }
     bool locked(Ref ref) override { return widget(ref)->property("readOnly").toBool(); }
 

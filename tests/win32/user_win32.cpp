@@ -197,6 +197,18 @@ public:
         return font.lfWeight >= FW_BOLD;
     }
 
+    std::string fontFace(Ref control) override
+    {
+        HWND target = controlWindow(control);
+        HDC dc = GetDC(target);
+        const HGDIOBJ previous = SelectObject(dc, HFONT(SendMessageW(target, WM_GETFONT, 0, 0)));
+        wchar_t face[LF_FACESIZE] = L"";
+        GetTextFaceW(dc, LF_FACESIZE, face);
+        SelectObject(dc, previous);
+        ReleaseDC(target, dc);
+        return narrow(face);
+    }
+
     bool selected(Ref control) override { return SendMessageW(controlWindow(control), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     bool locked(Ref control) override { return GetWindowLongPtrW(controlWindow(control), GWL_STYLE) & ES_READONLY; }
 
