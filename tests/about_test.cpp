@@ -72,7 +72,7 @@ TEST_CASE("a second Info brings the same About window back, not a new one")
 TEST_CASE("OK, Enter, Esc and the close button each close the About window, and Info opens it again")
 {
     const struct {
-        const char *how;
+        std::string_view how;
         std::function<void(User &)> close;
     } closings[] = {
         {"OK", [](User &u) { u.click(cmdOK); }},

@@ -123,7 +123,7 @@ TEST_CASE("amounts the converter cannot take are refused and both boxes emptied"
 {
     const struct {
         Mode mode;
-        const char *pasted;
+        std::string_view pasted;
         const char *shownDuringMessage;
     } cases[] = {
         {Mode::Lire, "9000000000001", "4.648.112.091,81"},

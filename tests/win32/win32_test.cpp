@@ -26,7 +26,8 @@ TEST_CASE("registry values are read through advapi32 from the native view of HKE
     RegSetValueExA(key, "SenzaNul", 0, REG_SZ, reinterpret_cast<const BYTE *>("C:\\Sys"), 6);
     RegCloseKey(key);
     const struct {
-        const char *key, *value;
+        const char *key;
+        std::string value;
         bool found;
         std::string text;
     } cases[] = {
@@ -93,7 +94,7 @@ TEST_CASE("neither window can be resized or maximized, only the converter minimi
     ConverterWindow window;
     window.u.chooseMenu("Form1", "info");
     window.u.waitUntilShown("frmAbout");
-    for (const auto &[name, minimizes] : {std::pair{"Form1", true}, std::pair{"frmAbout", false}}) {
+    for (const auto &[name, minimizes] : {std::pair<std::string_view, bool>{"Form1", true}, {"frmAbout", false}}) {
         CAPTURE(name);
         HWND hwnd = shownWindow(name);
         RECT frame;
