@@ -44,7 +44,8 @@ TEST_CASE("Info opens the About window beside a converter that keeps working")
     CHECK(u.title("frmAbout") == "Informazioni su Valutrino");
     CHECK(u.text({"frmAbout", "lblTitle"}) == "Valutrino");
     CHECK(u.text({"frmAbout", "lblVersion"}) == "Versione 1.10 (06/01/2001)");
-    // The credits end in a long address, which must show whole.
+    // The credits, in the label's box, end in a long address that must show whole.
+    CHECK_FALSE(u.text({"frmAbout", "Label1"}).empty());
     CHECK_FALSE(drawnToTheEdge("frmAbout", {8, 88}, {233, 57}));
     CHECK(u.focused() == "cmdOK");
     CHECK(u.clientSize("frmAbout") == Point{345, 156});
