@@ -21,6 +21,19 @@ long queryWhole(Registry &registry, RegKey key, const std::string &name, std::ui
     return result;
 }
 
+// An open key, closed by its owner however the reading ends.
+class OpenKey {
+public:
+    OpenKey(Registry &registry, RegKey key) : registry_(registry), key_(key) {}
+    OpenKey(const OpenKey &) = delete;
+    OpenKey &operator=(const OpenKey &) = delete;
+    ~OpenKey() { registry_.close(key_); }
+
+private:
+    Registry &registry_;
+    RegKey key_;
+};
+
 // Every byte as two digits, most significant first, none dropped.
 std::string hexNumber(const std::string &littleEndian)
 {
@@ -46,11 +59,10 @@ bool readKeyValue(Registry &registry, RegKey KeyRoot, const std::string &KeyName
         KeyVal.clear();
         return false;
     }
+    const OpenKey owner(registry, key);
     std::uint32_t type = 0;
     std::string data;
-    const long result = queryWhole(registry, key, SubKeyRef, type, data);
-    registry.close(key);
-    if (result != kErrorSuccess) {
+    if (queryWhole(registry, key, SubKeyRef, type, data) != kErrorSuccess) {
         KeyVal.clear();
         return false;
     }

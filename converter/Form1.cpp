@@ -76,9 +76,10 @@ void Form1::convert(runtime::TextBox &source, runtime::TextBox &target, Directio
 {
     // An amount beyond the double range, or a product that leaves it, is
     // refused like an amount over the ceiling rather than shown as "inf".
-    if (const auto result = amounts::convert(amounts::readAmount(source.text()), direction)) {
+    const amounts::Amount amount = amounts::readAmount(source.text());
+    if (const auto result = amounts::convert(amount, direction)) {
         target.setText(amounts::formatAmount(*result, {separators_.group, separators_.decimal}));
-        if (!amounts::exceedsCeiling(amounts::readAmount(source.text()).value, direction))
+        if (!amounts::exceedsCeiling(amount.value, direction))
             return;
     }
     // The converted value stays in view while the message is up. The source

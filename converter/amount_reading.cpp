@@ -1,7 +1,6 @@
 #include "converter/amount_reading.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -90,23 +89,17 @@ std::int64_t readExponent(Cursor &in)
 }
 
 // The double nearest to the digits and exponent, from from_chars, which rounds
-// correctly and ignores the C locale. The exponent is appended to the digits
-// for it and taken off again.
-double nearestDouble(Amount &amount)
+// correctly and ignores the C locale.
+double nearestDouble(const Amount &amount)
 {
     if (amount.digits.empty())
         return 0;
-    const std::size_t size = amount.digits.size();
-    std::array<char, 24> exponent{'e'};
-    char *exponentEnd = std::to_chars(exponent.data() + 1, exponent.data() + exponent.size(), amount.exponent).ptr;
-    amount.digits.append(exponent.data(), exponentEnd);
+    const std::string number = amount.digits + 'e' + std::to_string(amount.exponent);
     double value = 0;
-    const std::string &number = amount.digits;
     const auto error = std::from_chars(number.data(), number.data() + number.size(), value).ec;
-    amount.digits.resize(size);
     if (error == std::errc::result_out_of_range) {
         // Too large or too small: the power of ten of the first digit tells which.
-        const bool large = std::int64_t(size) + amount.exponent > 1;
+        const bool large = std::int64_t(amount.digits.size()) + amount.exponent > 1;
         value = large ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return amount.negative ? -value : value;

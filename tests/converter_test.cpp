@@ -14,15 +14,12 @@ constexpr runtime::Colour kRed = 0x0000FF;
 constexpr runtime::Colour kBlack = 0x000000;
 constexpr runtime::Colour kBeige = 0xCAE3ED;
 
+// The keypad's keys, and the currency symbols beside the boxes.
 Ref key(runtime::Index index)
 {
     return {"Form1", "Command1", index};
 }
-
-Ref symbol(runtime::Index index)
-{
-    return {"Form1", "Label1", index};
-}
+constexpr Ref LireSymbol{"Form1", "Label1", 0}, EuroSymbol{"Form1", "Label1", 1};
 
 void typeInto(Ref box, std::string_view text)
 {
@@ -42,14 +39,6 @@ bool drawnOnTheRight(Ref box, int left, int middle, int width)
 }
 
 using Action = std::function<void(User &)>;
-
-Action pressing(std::vector<Key> keys)
-{
-    return [keys](User &u) {
-        for (const Key key : keys)
-            u.press(key);
-    };
-}
 
 // Alt+C, once the focus has left the box for a keypad key.
 void clearFromKeypad(User &u)
@@ -74,7 +63,7 @@ TEST_CASE("the converter is laid out on the window's beige, with its amounts on 
     CHECK(u.pixel("Form1", {256 + 38, 8 + 32}) == 0x4A6187);
     CHECK(u.bold({"Form1", "Label2"}));
     CHECK(u.bold(Option2));
-    CHECK(u.bold(symbol(0)));
+    CHECK(u.bold(LireSymbol));
     CHECK_FALSE(u.bold(Text1));
 
     typeInto(Text1, "7");
@@ -98,10 +87,10 @@ TEST_CASE("what the user types, presses or pastes in the source box converts at 
         {Mode::Euro, "90000000", {}, "90000000", "174.264.300.000,00"},
         {Mode::Euro, "-2abc", {}, "-2abc", "-3.872,54"}, // the box keeps what it cannot read
         {Mode::Lire, "", [&](User &u) { u.paste(longAmount); }, longAmount, "1,00"}, // read whole, however long
-        {Mode::Lire, "7", pressing({Key::Enter}), "7", "0,00"}, // Enter and Esc press no button
-        {Mode::Lire, "7", pressing({Key::Escape}), "7", "0,00"},
-        {Mode::Lire, "1936", pressing({Key::NumpadDecimal}), "1936.", "1,00"}, // a point, whatever the keyboard layout
-        {Mode::Lire, "5000", pressing({Key::SelectAll, Key::Delete}), "", "0,00"},
+        {Mode::Lire, "7", [](User &u) { u.press(Key::Enter); }, "7", "0,00"}, // Enter and Esc press no button
+        {Mode::Lire, "7", [](User &u) { u.press(Key::Escape); }, "7", "0,00"},
+        {Mode::Lire, "1936", [](User &u) { u.press(Key::NumpadDecimal); }, "1936.", "1,00"}, // a point, whatever the keyboard layout
+        {Mode::Lire, "5000", [](User &u) { u.press(Key::SelectAll); u.press(Key::Delete); }, "", "0,00"},
         {Mode::Lire, "250", clearFromKeypad, "", ""},
         {Mode::Euro, "250", clearFromKeypad, "", ""},
     };
@@ -134,7 +123,7 @@ TEST_CASE("amounts the converter cannot take are refused and both boxes emptied"
 {
     const struct {
         Mode mode;
-        const char *pasted;
+        std::string_view pasted;
         const char *shownDuringMessage;
     } cases[] = {
         {Mode::Lire, "9000000000001", "4.648.112.091,81"},
@@ -197,9 +186,9 @@ TEST_CASE("the converter starts in lire mode, and switching currency swaps the e
         CHECK(u.locked(Text2) == lire);
         CHECK(u.focused() == (lire ? "Text1" : "Text2"));
         CHECK(u.foreColour(Option1) == (lire ? kRed : kBlack));
-        CHECK(u.foreColour(symbol(0)) == (lire ? kRed : kBlack));
+        CHECK(u.foreColour(LireSymbol) == (lire ? kRed : kBlack));
         CHECK(u.foreColour(Option2) == (lire ? kBlack : kRed));
-        CHECK(u.foreColour(symbol(1)) == (lire ? kBlack : kRed));
+        CHECK(u.foreColour(EuroSymbol) == (lire ? kBlack : kRed));
         typeInto(source(mode), "1000"); // for the next switch to empty
     }
     // The keypad now writes into the euro box, converted to lire.

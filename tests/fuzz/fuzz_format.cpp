@@ -1,10 +1,10 @@
 // Formatting converted amounts: the text always has the pattern of the
 // separators used, and reads back as the amount it shows.
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <regex>
 #include <string>
 #include <string_view>
 
@@ -14,32 +14,18 @@
 
 namespace {
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // -?d{1,3}(G ddd)*D dd, with G and D the separators.
-bool hasPattern(std::string_view text, const amounts::Separators &separators)
+bool hasPattern(const std::string &text, const amounts::Separators &separators)
 {
-    text.remove_prefix(text.starts_with('-') ? 1 : 0);
-    const auto digits = [&](std::size_t count) {
-        const bool all = text.size() >= count && std::all_of(text.begin(), text.begin() + count, isDigit);
-        text.remove_prefix(all ? count : 0);
-        return all;
+    // Each byte of a separator in brackets of its own, taken literally.
+    const auto literal = [](std::string_view separator) {
+        std::string pattern;
+        for (const char c : separator)
+            pattern += std::string("[") + c + ']';
+        return pattern;
     };
-    const auto lead = std::size_t(std::find_if_not(text.begin(), text.end(), isDigit) - text.begin());
-    if (lead < 1 || lead > 3 || !digits(lead))
-        return false;
-    while (text.starts_with(separators.group)) {
-        text.remove_prefix(separators.group.size());
-        if (!digits(3))
-            return false;
-    }
-    if (!text.starts_with(separators.decimal))
-        return false;
-    text.remove_prefix(separators.decimal.size());
-    return text.size() == 2 && digits(2);
+    const std::string group = literal(separators.group), decimal = literal(separators.decimal);
+    return std::regex_match(text, std::regex("-?[0-9]{1,3}(" + group + "[0-9]{3})*" + decimal + "[0-9]{2}"));
 }
 
 // Back to an amount, from text of that pattern: its digits, the last two
@@ -48,7 +34,7 @@ amounts::Amount readBack(const std::string &text)
 {
     std::string plain;
     for (const char c : text)
-        if (c == '-' || isDigit(c))
+        if (c == '-' || (c >= '0' && c <= '9'))
             plain += c;
     return amounts::readAmount(plain.insert(plain.size() - 2, 1, '.'));
 }

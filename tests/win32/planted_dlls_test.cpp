@@ -27,7 +27,7 @@ namespace {
 // imports check keeps it out of the program's imports), nor ole32, which
 // Wine's imm32 loads at start through a delayed import that ignores the
 // program's DLL directories; Windows has ole32 among its KnownDLLs.
-const wchar_t *const kPlanted[] = {L"oleacc.dll", L"oleaut32.dll", L"shcore.dll"};
+const char *const kPlanted[] = {"oleacc.dll", "oleaut32.dll", "shcore.dll"};
 
 fs::path program, planted;
 
@@ -46,7 +46,7 @@ struct Downloads {
         fs::remove_all(folder);
         fs::create_directories(folder);
         fs::copy_file(program, folder / "Valutrino.exe");
-        for (const wchar_t *name : kPlanted)
+        for (const char *name : kPlanted)
             fs::copy_file(planted, folder / name);
     }
     ~Downloads()
@@ -54,12 +54,13 @@ struct Downloads {
         std::error_code ignored;
         fs::remove_all(folder, ignored);
     }
-    std::wstring loaded() const
+    // The names of those loaded, as "oleacc.dll, shcore.dll".
+    std::string loaded() const
     {
-        std::wstring names;
-        for (const wchar_t *name : kPlanted)
-            if (fs::exists(folder / (std::wstring(name) + L".loaded")))
-                names += std::wstring(names.empty() ? L"" : L", ") + name;
+        std::string names;
+        for (const char *name : kPlanted)
+            if (fs::exists(folder / (std::string(name) + ".loaded")))
+                names += (names.empty() ? "" : ", ") + std::string(name);
         return names;
     }
 };
@@ -122,11 +123,6 @@ void askEveryControl(HWND window)
     }
 }
 
-std::string narrow(const std::wstring &text)
-{
-    return fs::path(text).string();
-}
-
 } // namespace
 
 TEST_CASE("no DLL left beside the program is loaded, at start, by a screen reader, or by the About window")
@@ -134,17 +130,17 @@ TEST_CASE("no DLL left beside the program is loaded, at start, by a screen reade
     const Downloads downloads;
     const Started valutrino(downloads.folder / "Valutrino.exe");
     HWND converter = valutrino.window(L"Form1");
-    CHECK_MESSAGE(downloads.loaded().empty(), "at start: " << narrow(downloads.loaded()));
+    CHECK_MESSAGE(downloads.loaded().empty(), "at start: " << downloads.loaded());
 
     askEveryControl(converter);
-    CHECK_MESSAGE(downloads.loaded().empty(), "asked for accessible objects: " << narrow(downloads.loaded()));
+    CHECK_MESSAGE(downloads.loaded().empty(), "asked for accessible objects: " << downloads.loaded());
 
     // File > Info, whose command is the first menu item's (runtime/win32/window.cpp): Wine's
     // menu handles do not cross processes, so it cannot be looked up from here.
     constexpr WPARAM kInfo = 1000;
     PostMessageW(converter, WM_COMMAND, kInfo, 0);
     askEveryControl(valutrino.window(L"frmAbout"));
-    CHECK_MESSAGE(downloads.loaded().empty(), "with the About window: " << narrow(downloads.loaded()));
+    CHECK_MESSAGE(downloads.loaded().empty(), "with the About window: " << downloads.loaded());
 }
 
 int main(int argc, char **argv)

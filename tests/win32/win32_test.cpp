@@ -26,7 +26,8 @@ TEST_CASE("registry values are read through advapi32 from the native view of HKE
     RegSetValueExA(key, "SenzaNul", 0, REG_SZ, reinterpret_cast<const BYTE *>("C:\\Sys"), 6);
     RegCloseKey(key);
     const struct {
-        const char *key, *value;
+        const char *key;
+        std::string value;
         bool found;
         std::string text;
     } cases[] = {
@@ -74,21 +75,44 @@ TEST_CASE("a WM_SETTEXT of the text a box holds raises no Change, though EDIT se
     CHECK(window.u.text(Text2) == "1,00");
 }
 
-TEST_CASE("the converter is a fixed-single window with a menu bar, the About window a fixed dialog of no one's")
+namespace {
+
+// Whether the title bar has a minimize button, as the pointer finds it.
+bool hasMinimizeButton(HWND window, const RECT &frame)
+{
+    const int y = frame.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    for (int x = frame.left; x < frame.right; ++x)
+        if (SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTMINBUTTON)
+            return true;
+    return false;
+}
+
+} // namespace
+
+TEST_CASE("neither window can be resized or maximized, only the converter minimized and shown on the taskbar")
 {
     ConverterWindow window;
     window.u.chooseMenu("Form1", "info");
     window.u.waitUntilShown("frmAbout");
-    HWND converter = shownWindow("Form1"), about = shownWindow("frmAbout");
-    CHECK(IsMenu(GetMenu(converter)));
-    const DWORD fixed = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX;
-    CHECK((GetWindowLongPtrW(converter, GWL_STYLE) & fixed) == (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
-    CHECK((GetWindowLongPtrW(about, GWL_STYLE) & fixed) == (WS_CAPTION | WS_SYSMENU));
-    for (HWND hwnd : {converter, about})
-        for (WPARAM size : {ICON_SMALL, ICON_BIG})
-            CHECK(SendMessageW(hwnd, WM_GETICON, size, 0) != 0);
+    for (const auto &[name, minimizes] : {std::pair<std::string_view, bool>{"Form1", true}, {"frmAbout", false}}) {
+        CAPTURE(name);
+        HWND hwnd = shownWindow(name);
+        RECT frame;
+        GetWindowRect(hwnd, &frame);
+        // The frame's corner offers no sizing, and a double click on the title bar no maximizing.
+        const LRESULT corner = SendMessageW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(frame.right - 1, frame.bottom - 1));
+        CHECK_FALSE((corner >= HTSIZEFIRST && corner <= HTSIZELAST));
+        const Point size = window.u.clientSize(name);
+        SendMessageW(hwnd, WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(frame.left + 40, frame.top + 8));
+        CHECK(window.u.clientSize(name) == size);
+        CHECK(hasMinimizeButton(hwnd, frame) == minimizes);
+        for (WPARAM icon : {ICON_SMALL, ICON_BIG})
+            CHECK(SendMessageW(hwnd, WM_GETICON, icon, 0) != 0);
+    }
     // A taskbar entry for the converter only: the About window is owned, by
     // a window that is not the converter, so that it outlives it.
+    HWND converter = shownWindow("Form1"), about = shownWindow("frmAbout");
+    CHECK(IsMenu(GetMenu(converter)));
     CHECK(GetWindow(converter, GW_OWNER) == nullptr);
     CHECK((GetWindowLongPtrW(converter, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0);
     CHECK(GetWindow(about, GW_OWNER) != nullptr);
