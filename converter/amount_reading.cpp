@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace amounts {
@@ -102,9 +104,18 @@ double nearestDouble(Amount &amount)
     amount.digits.append(exponent.data(), exponentEnd);
     double value = 0;
     const std::string &number = amount.digits;
-    const auto error = std::from_chars(number.data(), number.data() + number.size(), value).ec;
+#if defined(__cpp_lib_to_chars)
+    const bool outOfRange =
+        std::from_chars(number.data(), number.data() + number.size(), value).ec == std::errc::result_out_of_range;
+#else
+    // libc++ (the browser build's) has no from_chars for double. strtod rounds
+    // as correctly; its C library (musl) reads "." whatever the locale.
+    errno = 0;
+    value = std::strtod(number.c_str(), nullptr);
+    const bool outOfRange = errno == ERANGE;
+#endif
     amount.digits.resize(size);
-    if (error == std::errc::result_out_of_range) {
+    if (outOfRange) {
         // Too large or too small: the power of ten of the first digit tells which.
         const bool large = std::int64_t(size) + amount.exponent > 1;
         value = large ? std::numeric_limits<double>::infinity() : 0.0;
