@@ -11,7 +11,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr Ref cmdOK{"frmAbout", "cmdOK"};
-constexpr Ref cmdSysInfo{"frmAbout", "cmdSysInfo"};
 
 void openAbout()
 {

@@ -173,7 +173,7 @@ var Valutrino = {
         title.after(list);
         frame.querySelector('.menubar').append(title, list);
         frame.menus = (frame.menus || []).concat([list]);
-        list.title = title;
+        list.opener = title;
     },
 
     addMenuItem(windowId, id, name, caption) {
@@ -193,11 +193,11 @@ var Valutrino = {
 
     toggleMenu(list, open) {
         list.hidden = !open;
-        list.title.setAttribute('aria-expanded', open);
+        list.opener.setAttribute('aria-expanded', open);
         if (open) {
             list.firstChild.focus();
             document.addEventListener('mousedown', (event) => {
-                if (!list.contains(event.target) && event.target !== list.title)
+                if (!list.contains(event.target) && event.target !== list.opener)
                     Valutrino.toggleMenu(list, false);
             }, {once: true});
         } else if (list.contains(document.activeElement)) {
@@ -255,7 +255,7 @@ var Valutrino = {
     // Alt and a letter: opens the menu of that letter, presses the button,
     // selects the option button; a label's passes the focus to the next stop.
     accessKey(frame, letter) {
-        const menu = (frame.menus || []).find((list) => list.title.dataset.accessKey === letter);
+        const menu = (frame.menus || []).find((list) => list.opener.dataset.accessKey === letter);
         if (menu)
             return Valutrino.toggleMenu(menu, true);
         const found = [...frame.querySelectorAll('.client [data-access-key]')]
