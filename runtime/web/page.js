@@ -58,7 +58,9 @@ var Valutrino = {
         frame.placed = placed ? [left, top] : null;
         frame.addEventListener('keydown', (event) => Valutrino.keyDown(frame, event));
         frame.addEventListener('focusin', (event) => {
-            frame.lastFocus = event.target;
+            // The control to give the focus back to, not a menu's item.
+            if (event.target.closest('.client'))
+                frame.lastFocus = event.target;
             Valutrino.raiseWindow(frame);
         });
         frame.addEventListener('mousedown', () => Valutrino.raiseWindow(frame), true);
