@@ -9,7 +9,8 @@
 # The minimal root debootstrap makes is kept in .cache/debian-RELEASE.tar and
 # unpacked anew for every run, so that nothing of an earlier run is left. The
 # working tree goes in as it stands, uncommitted changes included, without
-# ignored files (no builds); for ./dev release, the last commit goes in.
+# ignored files (no builds); for ./dev release and ./dev web release, the
+# last commit goes in.
 # SOURCE_DATE_EPOCH and VALUTRINO_COMMIT go in too, as the root has no git.
 # Everything runs in mount and process namespaces of its own: the mounts and
 # any process left behind go with the run, however it ends.
@@ -76,7 +77,7 @@ trap 'rm -rf --one-file-system "$root"' EXIT
 tar -C "$root" --numeric-owner -xpf "$cache"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mkdir "$root/root/valutrino"
-if [ "${*:1:2}" = "./dev release" ]; then
+if [ "${*:1:2}" = "./dev release" ] || [ "$*" = "./dev web release" ]; then
     git archive HEAD
 else
     git ls-files -z --cached --others --exclude-standard |
