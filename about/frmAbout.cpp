@@ -1,7 +1,7 @@
 #include "about/frmAbout.h"
 
 #include "about/registry_value.h"
-#include "about/sysinfo_registry.h"
+#include "platform/sysinfo_keys.h"
 #include "runtime/message_box.h"
 #include "runtime/platform.h"
 

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "converter/Form1.h"
-#include "runtime/desktop_platform.h"
+#include "platform/desktop_platform.h"
+#include "app/identity.h"
 #include "runtime/program.h"
 
 namespace {
@@ -38,7 +39,7 @@ double medianMicroseconds(QLineEdit *source, QLineEdit *target, const QString &b
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    runtime::Application application(argc, argv);
+    runtime::Application application(runtime::makeToolkit(argc, argv, kValutrino));
     DesktopPlatform platform;
     Form1 form(platform);
     form.show();

@@ -24,6 +24,10 @@ void Form1::bind()
     Label1 = controlArray<runtime::Label>("Label1");
     Text1 = &control<runtime::TextBox>("Text1");
     Text2 = &control<runtime::TextBox>("Text2");
+    // Amounts are read with a point, which an Italian keyboard's keypad
+    // does not type.
+    Text1->setNumpadDecimal(".");
+    Text2->setNumpadDecimal(".");
     Command1 = controlArray<runtime::CommandButton>("Command1");
     Command3 = controlArray<runtime::CommandButton>("Command3");
     info = &control<runtime::MenuItem>("info");

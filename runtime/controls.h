@@ -33,7 +33,8 @@ private:
 };
 
 // What every control of a window is; the kinds below say what the windows
-// may do with each.
+// may do with each. The rules of each kind are kept here; a backend only
+// shows what it is told and reports what the user did.
 class Control {
 public:
     virtual ~Control() = default;
@@ -41,14 +42,29 @@ public:
 
 class TextBox : public Control {
 public:
-    virtual std::string text() const = 0;
+    std::string text() const { return text_; }
     // Raises Change when the text differs from the current one, and only then.
-    virtual void setText(std::string_view text) = 0;
+    void setText(std::string_view text);
     // A locked box takes the focus but cannot be edited.
     virtual void setLocked(Boolean locked) = 0;
     virtual void setFocus() = 0;
+    // What the numeric keypad's decimal key types; "" leaves it to the
+    // keyboard layout, whose comma an amount reader may not take.
+    void setNumpadDecimal(std::string_view typed) { numpadDecimal_ = typed; }
+    const std::string &numpadDecimal() const { return numpadDecimal_; }
 
     Event<> Change;
+
+protected:
+    explicit TextBox(std::string_view text) : text_(text) {}
+    // Backend: puts the text in the box, which then reports it edited.
+    virtual void showText(std::string_view text) = 0;
+    // Backend: the box now holds this text, typed or pasted by the user.
+    void textEdited(std::string_view text);
+
+private:
+    std::string text_;
+    std::string numpadDecimal_;
 };
 
 class OptionButton : public Control {
@@ -57,11 +73,18 @@ public:
     // True selects it and clears the others of its group. Click is raised when
     // it was not selected, never when it already was; the buttons cleared
     // raise nothing.
-    virtual void setValue(Boolean value) = 0;
+    void setValue(Boolean value);
     virtual void setForeColor(Colour colour) = 0;
 
     // Also raised when the user selects it, under the same rule.
     Event<> Click;
+
+protected:
+    // Backend: selects it, clearing the others of its group, or clears it.
+    virtual void showSelected(bool selected) = 0;
+    // Backend: the user chose it (a click, an arrow key); the toolkit has not
+    // selected it yet.
+    void userSelected() { setValue(True); }
 };
 
 class CommandButton : public Control {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
 #include "runtime/controls.h"
@@ -8,6 +10,15 @@
 #include "runtime/window.h"
 
 namespace runtime {
+
+// A window's code named a control its layout does not have.
+class MissingControl : public std::logic_error {
+public:
+    MissingControl(std::string_view window, std::string_view name, Index index);
+
+    const std::string name;
+    const Index index;
+};
 
 // A window object that outlives its window. Loading makes the window from
 // the layout with its controls and runs Form_Load; unloading destroys the
@@ -48,7 +59,10 @@ protected:
 private:
     template <class T> T &found(std::string_view name, Index index) const
     {
-        return dynamic_cast<T &>(*window_->find(name, index));
+        Control *found = window_->find(name, index);
+        if (!found)
+            throw MissingControl(layout_.name, name, index);
+        return dynamic_cast<T &>(*found);
     }
 
     const WindowLayout &layout_;

@@ -8,10 +8,7 @@ enum class MsgBoxIcon { None, Critical };
 
 // A modal message box with one OK button, owned by the active window of the
 // program; returns once the user dismisses it. Without a title the
-// application's title is used.
+// program's title is used.
 void MsgBox(std::string_view prompt, MsgBoxIcon icon, std::string_view title = {});
-
-// Backend: shows the box with the title already resolved.
-void showMessageBox(std::string_view prompt, MsgBoxIcon icon, std::string_view title);
 
 } // namespace runtime

@@ -1,17 +1,20 @@
 #pragma once
 
 #include <memory>
-#include <string>
+#include <vector>
+
+#include "runtime/toolkit.h"
 
 namespace runtime {
 
 class Form;
+class Window;
 
 // The toolkit, set up once before any window; run() waits for events until
-// the program ends and gives its exit code. Each backend implements it.
+// the program ends and gives its exit code.
 class Application {
 public:
-    Application(int &argc, char **argv);
+    explicit Application(std::unique_ptr<Toolkit> toolkit);
     ~Application();
     Application(const Application &) = delete;
     Application &operator=(const Application &) = delete;
@@ -19,12 +22,16 @@ public:
     int run();
 
 private:
-    struct Toolkit;
+    friend Toolkit &toolkit();
+    friend void destroyLater(std::unique_ptr<Window> window);
+
     std::unique_ptr<Toolkit> toolkit_;
+    // Last, so that these windows go while the toolkit still stands.
+    std::vector<std::unique_ptr<Window>> unloaded_;
 };
 
-// The title message boxes show when they are given none.
-inline constexpr const char *kAppTitle = "Valutrino";
+// The running application's toolkit.
+Toolkit &toolkit();
 
 // The program runs while at least one window is loaded, and ends when the
 // last one is unloaded, by the program or by its close button.
@@ -32,22 +39,14 @@ void formLoaded(Form *form);
 void formUnloaded(Form *form);
 // A loaded form destroyed with the program, which is ending already.
 void formDestroyed(Form *form);
+// Destroys a window once the handler running now has returned: unloading is
+// often asked by a handler of the window itself.
+void destroyLater(std::unique_ptr<Window> window);
 
 // Ends the program at once: every window closes and no further handler runs.
 void endProgram();
 bool programEnded();
 
-// Backend: makes a run() now or later return with exit code 0.
-void quit();
-// Backend: takes back a quit() that no run() has returned for yet.
-void cancelQuit();
-
-// The user's regional separators for formatted amounts, as UTF-8.
-struct Separators {
-    std::string group;
-    std::string decimal;
-};
-// Backend: read from the user's settings, not a fixed locale.
 Separators userSeparators();
 
 } // namespace runtime

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "about/registry_value.h"
-#include "about/sysinfo_registry.h"
+#include "platform/linux/sysinfo_registry.h"
+#include "platform/sysinfo_keys.h"
 
 TEST_CASE("the first system-information program on the PATH is recorded where Windows keeps the tool")
 {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/memory_registry.h"
+#include "platform/memory_registry.h"
 #include "runtime/platform.h"
 
 // The registry as a standard user meets it: keys under HKEY_LOCAL_MACHINE

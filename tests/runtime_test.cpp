@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/appearance.h"
 #include "runtime/form.h"
 #include "user.h"
 
@@ -69,6 +70,16 @@ private:
 
 using Log = std::vector<std::string>;
 
+// Its code names a control its layout lacks.
+class Misspelt : public Form {
+public:
+    explicit Misspelt(std::string name) : Form(kLayout), name_(std::move(name)) {}
+
+private:
+    void bind() override { control<TextBox>(name_); }
+    std::string name_;
+};
+
 } // namespace
 
 TEST_CASE("a Change raised by an assignment runs to completion before the assignment returns")
@@ -114,4 +125,31 @@ TEST_CASE("a window loaded as soon as the last one is unloaded keeps the program
     form.show();
     user().waitUntilShown("Events");
     CHECK_FALSE(user().programEnds(std::chrono::milliseconds(100)));
+}
+
+TEST_CASE("a control name the layout lacks fails with that name")
+{
+    for (const char *name : {"a", "Text1"}) {
+        Misspelt form(name);
+        try {
+            form.load();
+            FAIL("loaded");
+        } catch (const MissingControl &missing) {
+            CHECK(missing.name == name);
+            CHECK(missing.index == kNoIndex);
+            CHECK(std::string(missing.what()) == "Events has no control " + std::string(name));
+        }
+    }
+}
+
+TEST_CASE("twips become the nearest pixel, a half rounded up")
+{
+    const struct {
+        int twips, dpi, pixels;
+    } cases[] = {{15, 96, 1}, {7, 96, 0}, {8, 96, 1}, {15, 144, 2}, {25, 144, 3}, {1455, 96, 97}, {5, 120, 0}};
+    for (const auto &c : cases) {
+        CAPTURE(c.twips);
+        CAPTURE(c.dpi);
+        CHECK(pixels(c.twips, c.dpi) == c.pixels);
+    }
 }

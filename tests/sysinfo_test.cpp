@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "about/frmAbout.h"
-#include "about/sysinfo_registry.h"
+#include "platform/sysinfo_keys.h"
 #include "fake_platform.h"
 #include "user.h"
 

@@ -11,7 +11,8 @@
 #include <cstdio>
 
 #include "converter/Form1.h"
-#include "runtime/desktop_platform.h"
+#include "platform/desktop_platform.h"
+#include "app/identity.h"
 #include "runtime/program.h"
 
 namespace {
@@ -44,7 +45,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_FONT_DPI", "96");
-    runtime::Application application(argc, argv);
+    runtime::Application application(runtime::makeToolkit(argc, argv, kValutrino));
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
     DesktopPlatform platform;

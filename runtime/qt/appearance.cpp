@@ -7,21 +7,23 @@ namespace runtime::qt {
 
 QColor toQColor(Colour colour)
 {
-    // The only system colour the windows name is the window frame, black in
-    // the usual schemes and with no equivalent here.
-    if (colour & 0x80000000u)
-        return Qt::black;
+    colour = drawnColour(colour);
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+Colour toColour(const QColor &colour)
+{
+    return Colour(colour.red() | colour.green() << 8 | colour.blue() << 16);
 }
 
 QFont toQFont(const Font &font)
 {
-    // Liberation fonts share the metrics of the Windows fonts the layout was
-    // drawn with, so the twips still fit where the originals are missing.
-    const QString family = QString::fromLatin1(font.family);
+    const FontFaces faces = fontFaces(font);
+    QStringList families;
+    for (const char *name : faces.names)
+        families << QString::fromLatin1(name);
     QFont qfont;
-    qfont.setFamilies({family, family.startsWith(u"Times") ? QStringLiteral("Liberation Serif")
-                                                           : QStringLiteral("Liberation Sans")});
+    qfont.setFamilies(families);
     qfont.setPointSizeF(font.points);
     qfont.setBold(font.bold);
     return qfont;

@@ -6,23 +6,41 @@
 namespace runtime::qt {
 namespace {
 
-class QtOptionButton final : public OptionButton {
+class QtOptionButton;
+
+// A click or an arrow key asks the owner to select it, instead of Qt
+// checking it on its own.
+class RadioButton : public QRadioButton {
 public:
-    explicit QtOptionButton(QRadioButton *button) : button_(button)
+    RadioButton(const QString &text, QWidget *parent, std::function<void()> chosen)
+        : QRadioButton(text, parent), chosen_(std::move(chosen))
     {
-        // Qt toggles only on a change of state, so a button selected again
-        // raises nothing; the one that loses the selection is left silent.
-        QObject::connect(button_, &QAbstractButton::toggled, button_, [this](bool selected) {
-            if (selected)
-                Click.raise();
-        });
     }
 
-    Boolean value() const override { return button_->isChecked() ? True : False; }
-    void setValue(Boolean value) override
+protected:
+    void nextCheckState() override { chosen_(); }
+
+private:
+    std::function<void()> chosen_;
+};
+
+class QtOptionButton final : public OptionButton {
+public:
+    QtOptionButton(const ControlLayout &row, QWidget *client)
+        : button_(new RadioButton(QString::fromUtf8(row.caption), client, [this] { userSelected(); }))
     {
-        if (value != False || !button_->isChecked()) {
-            button_->setChecked(value != False);
+        button_->setChecked(row.value != False);
+    }
+
+    QRadioButton *widget() const { return button_; }
+    Boolean value() const override { return button_->isChecked() ? True : False; }
+    void setForeColor(Colour colour) override { setForeColour(button_, colour); }
+
+protected:
+    void showSelected(bool selected) override
+    {
+        if (selected || !button_->isChecked()) {
+            button_->setChecked(selected);
             return;
         }
         // Qt keeps one button of a group selected; clearing the selected
@@ -31,7 +49,6 @@ public:
         button_->setChecked(false);
         button_->setAutoExclusive(true);
     }
-    void setForeColor(Colour colour) override { setForeColour(button_, colour); }
 
 private:
     QRadioButton *button_;
@@ -41,9 +58,9 @@ private:
 
 Made makeOptionButton(const ControlLayout &row, QWidget *client)
 {
-    auto *button = new QRadioButton(QString::fromUtf8(row.caption), client);
-    button->setChecked(row.value != False);
-    return {button, std::make_unique<QtOptionButton>(button)};
+    auto button = std::make_unique<QtOptionButton>(row, client);
+    QRadioButton *widget = button->widget();
+    return {widget, std::move(button)};
 }
 
 } // namespace runtime::qt

@@ -4,10 +4,17 @@
 
 #include "runtime/controls.h"
 #include "runtime/layout.h"
+#include "runtime/window.h"
 
 class QWidget;
 
+namespace runtime {
+class Form;
+}
+
 namespace runtime::qt {
+
+std::unique_ptr<Window> makeWindow(const WindowLayout &layout, Form &form);
 
 // A control made on its window's client area from its row of the layout:
 // the widget that shows it, and what the windows may do with it (nothing,

@@ -8,22 +8,16 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include <algorithm>
-#include <string>
 #include <utility>
 #include <vector>
 
 #include "runtime/form.h"
 #include "runtime/qt/appearance.h"
-#include "runtime/qt/application.h"
 #include "runtime/qt/picture.h"
 #include "runtime/qt/widgets.h"
 
 namespace runtime::qt {
 namespace {
-
-// The standard dialog font, for controls without a font of their own.
-constexpr Font kDefaultFont{"MS Sans Serif", 8, false};
 
 // Title bar with close and minimise, no maximise, no resizing.
 constexpr Qt::WindowFlags kFixedSingle = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -92,7 +86,6 @@ public:
     FormWindow(const WindowLayout &layout, Form &form);
     ~FormWindow() override;
 
-    Control *find(std::string_view name, Index index) override;
     void setCaption(std::string_view caption) override
     {
         frame_->setWindowTitle(QString::fromUtf8(caption.data(), qsizetype(caption.size())));
@@ -105,17 +98,9 @@ public:
     }
     void hide() override { frame_->hide(); }
 
-    // Unloaded: from now on nothing in it raises an event, and nobody finds
-    // it by its name.
-    void retire();
+    void retire() override;
 
 private:
-    struct Member {
-        std::string name;
-        Index index;
-        std::unique_ptr<Control> control;
-    };
-
     QWidget *frameFor(const WindowLayout &layout);
     void addControls(const WindowLayout &layout, QWidget *client);
     void addMenus(const WindowLayout &layout, QMenuBar *bar);
@@ -123,7 +108,7 @@ private:
 
     std::unique_ptr<QWidget> frame_;
     CloseUnloads *closeUnloads_;
-    std::vector<Member> members_;
+    std::vector<std::unique_ptr<Control>> controls_;
     // Everything that signals a control's event.
     std::vector<QObject *> senders_;
     bool retired_ = false;
@@ -171,7 +156,7 @@ QWidget *FormWindow::frameFor(const WindowLayout &layout)
 
 void FormWindow::addControls(const WindowLayout &layout, QWidget *client)
 {
-    std::vector<std::pair<int, QWidget *>> tabStops;
+    std::vector<QWidget *> widgets;
     for (const ControlLayout &row : layout.controls) {
         auto [widget, control] = make(row, client);
         widget->setObjectName(QString::fromUtf8(row.name));
@@ -186,19 +171,24 @@ void FormWindow::addControls(const WindowLayout &layout, QWidget *client)
             setBackColour(widget, row.backColour);
         if (row.accessibleName)
             widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
-        if (widget->focusPolicy() != Qt::NoFocus)
-            tabStops.emplace_back(row.tab, widget);
+        widgets.push_back(widget);
         if (control) {
             senders_.push_back(widget);
-            members_.push_back({row.name, row.index, std::move(control)});
+            named(row.name, row.index, *control);
+            controls_.push_back(std::move(control));
         }
     }
     // Qt itself leaves out the option buttons of a group that are not selected.
-    std::ranges::stable_sort(tabStops, {}, &std::pair<int, QWidget *>::first);
-    for (std::size_t i = 1; i < tabStops.size(); ++i)
-        QWidget::setTabOrder(tabStops[i - 1].second, tabStops[i].second);
-    if (!tabStops.empty())
-        tabStops.front().second->setFocus();
+    QWidget *previous = nullptr;
+    for (const std::size_t i : tabOrder(layout)) {
+        if (widgets[i]->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, widgets[i]);
+        else
+            widgets[i]->setFocus();
+        previous = widgets[i];
+    }
 }
 
 void FormWindow::addMenus(const WindowLayout &layout, QMenuBar *bar)
@@ -212,7 +202,8 @@ void FormWindow::addMenus(const WindowLayout &layout, QMenuBar *bar)
             auto control = std::make_unique<MenuItem>();
             QObject::connect(action, &QAction::triggered, action, [raised = control.get()] { raised->Click.raise(); });
             senders_.push_back(action);
-            members_.push_back({item.name, kNoIndex, std::move(control)});
+            named(item.name, kNoIndex, *control);
+            controls_.push_back(std::move(control));
         }
     }
 }
@@ -233,33 +224,16 @@ void FormWindow::retire()
     frame_->setObjectName(QString());
 }
 
-Control *FormWindow::find(std::string_view name, Index index)
-{
-    for (const Member &member : members_)
-        if (member.name == name && member.index == index)
-            return member.control.get();
-    return nullptr;
-}
-
 QWidget *FormWindow::widget(const char *name) const
 {
     return frame_->findChild<QWidget *>(QString::fromUtf8(name));
 }
 
 } // namespace
+
+std::unique_ptr<Window> makeWindow(const WindowLayout &layout, Form &form)
+{
+    return std::make_unique<FormWindow>(layout, form);
+}
+
 } // namespace runtime::qt
-
-namespace runtime {
-
-std::unique_ptr<Window> createWindow(const WindowLayout &layout, Form &form)
-{
-    return std::make_unique<qt::FormWindow>(layout, form);
-}
-
-void destroyLater(std::unique_ptr<Window> window)
-{
-    static_cast<qt::FormWindow &>(*window).retire();
-    qt::keepUntilHandlerReturns(std::move(window));
-}
-
-} // namespace runtime

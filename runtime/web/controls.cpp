@@ -12,43 +12,58 @@ namespace {
 
 class WebTextBox final : public TextBox, public Receiver {
 public:
-    std::string text() const override { return property(id(), "value"); }
-    void setText(std::string_view text) override
-    {
-        // An assignment raises no input event on the page: Change is raised here.
-        if (text == this->text())
-            return;
-        setProperty(id(), "value", text);
-        Change.raise();
-    }
+    explicit WebTextBox(const ControlLayout &row) : TextBox(row.caption) {}
+
     void setLocked(Boolean locked) override { setFlag(id(), "readOnly", locked != False); }
     void setFocus() override { focus(id()); }
-    void receive(What) override { Change.raise(); }
+
+    // Typed or pasted; the numeric keypad's decimal key types what the box
+    // was told to, if anything.
+    bool receive(What what) override
+    {
+        if (what == What::NumpadDecimal) {
+            if (numpadDecimal().empty())
+                return false;
+            EM_ASM({ Valutrino.type(Valutrino.elements[$0], UTF8ToString($1)); }, id(), numpadDecimal().c_str());
+            return true;
+        }
+        textEdited(property(id(), "value"));
+        return true;
+    }
+
+protected:
+    void showText(std::string_view text) override { setProperty(id(), "value", text); }
 };
 
 class WebOptionButton final : public OptionButton, public Receiver {
 public:
     Boolean value() const override { return flag(id(), "checked") ? True : False; }
-    void setValue(Boolean value) override
-    {
-        // The page clears the others of the group, silently.
-        const bool was = flag(id(), "checked");
-        setFlag(id(), "checked", value != False);
-        if (value != False && !was)
-            Click.raise();
-    }
     void setForeColor(Colour colour) override
     {
         EM_ASM({ Valutrino.elements[$0].parentNode.style.color = UTF8ToString($1); }, id(), cssColour(colour).c_str());
     }
-    // The page reports a change only when the button becomes selected.
-    void receive(What) override { Click.raise(); }
+    // The page has selected it already: taken back, so that the runtime's
+    // rule sees the choice as the user made it.
+    bool receive(What) override
+    {
+        setFlag(id(), "checked", false);
+        userSelected();
+        return true;
+    }
+
+protected:
+    // The page clears the others of the group, silently.
+    void showSelected(bool selected) override { setFlag(id(), "checked", selected); }
 };
 
 class WebCommandButton final : public CommandButton, public Receiver {
 public:
     std::string caption() const override { return property(id(), "caption"); }
-    void receive(What) override { Click.raise(); }
+    bool receive(What) override
+    {
+        Click.raise();
+        return true;
+    }
 };
 
 class WebLabel final : public Label, public Receiver {
@@ -62,26 +77,26 @@ public:
     {
         EM_ASM({ Valutrino.elements[$0].style.color = UTF8ToString($1); }, id(), cssColour(colour).c_str());
     }
-    void receive(What) override {}
+    bool receive(What) override { return false; }
 };
 
 // A picture or a line: shown, never changed, never reporting.
 class Still final : public Control, public Receiver {
 public:
-    void receive(What) override {}
+    bool receive(What) override { return false; }
 };
 
 } // namespace
 
-std::unique_ptr<Receiver> makeControl(Kind kind)
+std::unique_ptr<Receiver> makeControl(const ControlLayout &row)
 {
-    switch (kind) {
+    switch (row.kind) {
     case Kind::Label:
         return std::make_unique<WebLabel>();
     case Kind::OptionButton:
         return std::make_unique<WebOptionButton>();
     case Kind::TextBox:
-        return std::make_unique<WebTextBox>();
+        return std::make_unique<WebTextBox>(row);
     case Kind::CommandButton:
         return std::make_unique<WebCommandButton>();
     case Kind::Picture:

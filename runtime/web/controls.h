@@ -9,6 +9,6 @@ namespace runtime::web {
 
 // The control of a row of the layout, under the id its element will have on
 // the page; a runtime::Control of the kind the windows expect.
-std::unique_ptr<Receiver> makeControl(Kind kind);
+std::unique_ptr<Receiver> makeControl(const ControlLayout &row);
 
 } // namespace runtime::web

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "runtime/appearance.h"
+
 namespace runtime::web {
 namespace {
 
@@ -34,25 +36,20 @@ Receiver *receiver(int id)
 
 std::string cssColour(Colour colour)
 {
-    // The only system colour the windows name is the window frame, black in
-    // the usual schemes.
-    if (colour & 0x80000000u)
-        colour = 0;
+    const Colour drawn = drawnColour(colour);
     char css[8];
-    std::snprintf(css, sizeof css, "#%02x%02x%02x", colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    std::snprintf(css, sizeof css, "#%02x%02x%02x", drawn & 0xFF, (drawn >> 8) & 0xFF, (drawn >> 16) & 0xFF);
     return css;
 }
 
+// The page ships the Liberation faces; CSS points are the layout's, as 96
+// CSS pixels make an inch.
 std::string cssFont(const Font &font)
 {
-    // Liberation fonts share the metrics of the Windows fonts the layout was
-    // drawn with; the page ships them. 1440 twips to the inch at 15 twips to
-    // the pixel is CSS's 96 pixels to the inch, so points stay points.
-    const bool serif = std::string_view(font.family).starts_with("Times");
-    char css[64];
-    std::snprintf(css, sizeof css, "%s %gpt %s", font.bold ? "bold" : "normal", font.points,
-                  serif ? "'Liberation Serif'" : "'Liberation Sans'");
-    return css;
+    std::string css = std::string(font.bold ? "bold " : "") + std::to_string(font.points) + "pt ";
+    for (const char *face : fontFaces(font).names)
+        css += "'" + std::string(face) + "', ";
+    return css + (fontFaces(font).serif ? "serif" : "sans-serif");
 }
 
 std::string property(int id, const char *name)

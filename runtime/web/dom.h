@@ -7,14 +7,12 @@
 
 namespace runtime::web {
 
-inline constexpr int kTwipsPerPixel = 15;
-constexpr int pixels(int twips)
-{
-    return twips / kTwipsPerPixel;
-}
+// CSS pixels: 96 to the inch, so 15 twips each.
+inline constexpr int kDpi = 96;
 
-// What an element reports; in step with Valutrino.Input, Click and Close in page.js.
-enum class What { Input, Click, Close };
+// What an element reports; in step with Valutrino.Input, Click, Close and
+// NumpadDecimal in page.js.
+enum class What { Input, Click, Close, NumpadDecimal };
 
 // Something on the page whose events the program handles, under an id the
 // page knows it by. It stops receiving them when it is destroyed.
@@ -26,7 +24,8 @@ public:
     Receiver &operator=(const Receiver &) = delete;
 
     int id() const { return id_; }
-    virtual void receive(What what) = 0;
+    // True when it did what the browser would have done by default.
+    virtual bool receive(What what) = 0;
 
 private:
     int id_;
@@ -39,7 +38,7 @@ Receiver *receiver(int id);
 std::string cssColour(Colour colour);
 std::string cssFont(const Font &font);
 
-// An element's string property, such as "value", and setting it.
+// An element's property, such as "value", and setting it.
 std::string property(int id, const char *name);
 void setProperty(int id, const char *name, std::string_view value);
 bool flag(int id, const char *name);

@@ -10,10 +10,11 @@ var Valutrino = {
     topZ: 1,
 
     // What an event says to the C++ side; in step with runtime/web/dom.h.
-    Input: 0, Click: 1, Close: 2,
+    Input: 0, Click: 1, Close: 2, NumpadDecimal: 3,
 
+    // True when the program did what the browser would have done.
     raise(id, what) {
-        Module._valutrino_event(id, what);
+        return Module._valutrino_event(id, what) !== 0;
     },
 
     // A caption with "&" before its access key shows the key underlined.
@@ -109,7 +110,7 @@ var Valutrino = {
             element.spellcheck = false;
             element.autocomplete = 'off';
             element.addEventListener('input', () => Valutrino.raise(id, Valutrino.Input));
-            element.addEventListener('keydown', (event) => Valutrino.keypadPoint(element, event));
+            element.addEventListener('keydown', (event) => Valutrino.keypadPoint(id, event));
             break;
         case 3: // picture, at its natural size
         case 4: // stretched picture
@@ -278,14 +279,19 @@ var Valutrino = {
         }
     },
 
-    // The numeric keypad's decimal key types "." whatever the keyboard
-    // layout: an Italian one sends ",", where reading an amount would stop.
-    keypadPoint(box, event) {
-        if (event.code !== 'NumpadDecimal' || box.readOnly)
+    // The numeric keypad's decimal key types what the program says, if it
+    // says anything.
+    keypadPoint(id, event) {
+        if (event.code === 'NumpadDecimal' && Valutrino.raise(id, Valutrino.NumpadDecimal))
+            event.preventDefault();
+    },
+
+    // Text typed into a box where its selection is, as the browser would.
+    type(box, text) {
+        if (box.readOnly)
             return;
-        event.preventDefault();
-        box.setRangeText('.', box.selectionStart, box.selectionEnd, 'end');
-        box.dispatchEvent(new InputEvent('input', {inputType: 'insertText', data: '.'}));
+        box.setRangeText(text, box.selectionStart, box.selectionEnd, 'end');
+        box.dispatchEvent(new InputEvent('input', {inputType: 'insertText', data: text}));
     },
 
     raiseWindow(frame) {

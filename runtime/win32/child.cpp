@@ -1,5 +1,6 @@
 #include "runtime/win32/child.h"
 
+#include "runtime/appearance.h"
 #include "runtime/win32/dpi.h"
 #include "runtime/win32/text.h"
 
@@ -7,16 +8,7 @@ namespace runtime::win32 {
 
 COLORREF colorRef(Colour colour, int systemDefault)
 {
-    if (colour == kNoColour)
-        return GetSysColor(systemDefault);
-    // The window frame was black in the schemes the layout was drawn with;
-    // today's schemes make it a grey, lighter still under Wine, that the
-    // green amount would not stand out on.
-    if (colour == 0x80000000u + COLOR_WINDOWFRAME)
-        return RGB(0, 0, 0);
-    if (colour & 0x80000000u)
-        return GetSysColor(int(colour & 0xFF));
-    return colour;
+    return colour == kNoColour ? GetSysColor(systemDefault) : drawnColour(colour);
 }
 
 Child::Child(const ControlLayout &row, HWND hwnd) : row_(row), hwnd_(hwnd)
@@ -26,7 +18,7 @@ Child::Child(const ControlLayout &row, HWND hwnd) : row_(row), hwnd_(hwnd)
 
 RECT placement(const ControlLayout &row, UINT dpi)
 {
-    const auto px = [dpi](int twips) { return MulDiv(twips, int(dpi), 1440); };
+    const auto px = [dpi](int twips) { return pixels(twips, int(dpi)); };
     // A line is one pixel thick at any scale.
     const int height = row.kind == Kind::Line ? 1 : px(row.height);
     return {px(row.left), px(row.top), px(row.left) + px(row.width), px(row.top) + height};

@@ -7,6 +7,7 @@
 
 #include "runtime/controls.h"
 #include "runtime/layout.h"
+#include "runtime/toolkit.h"
 #include "runtime/win32/handles.h"
 
 namespace runtime::win32 {
@@ -15,8 +16,7 @@ namespace runtime::win32 {
 // layout, and on every window at its layout: how tests and tools find them.
 inline constexpr const wchar_t *kLayoutProperty = L"Valutrino.Layout";
 
-// A control's system colour for kNoColour, or the layout's colour; a value
-// with the top bit set names a system colour.
+// The layout's colour as drawn, or for kNoColour the system colour of that index.
 COLORREF colorRef(Colour colour, int systemDefault);
 
 // One row of a layout made into a child window of its window. The window
@@ -61,7 +61,7 @@ private:
 };
 
 // The picture of that name from the program's resources, size pixels square.
-IconHandle loadIcon(const char *picture, int size);
+IconHandle loadIcon(const Identity &identity, const char *picture, int size);
 
 // Where the row's control goes at dpi, in pixels of its window's client area.
 RECT placement(const ControlLayout &row, UINT dpi);
@@ -75,7 +75,7 @@ std::unique_ptr<Child> makeTextBox(const ControlLayout &row, HWND parent, int id
 std::unique_ptr<Child> makeOptionButton(const ControlLayout &row, HWND parent, int id, OptionGroup &group);
 std::unique_ptr<Child> makeCommandButton(const ControlLayout &row, HWND parent, int id, bool isDefault);
 std::unique_ptr<Child> makeLabel(const ControlLayout &row, HWND parent, int id, Colour background);
-std::unique_ptr<Child> makePicture(const ControlLayout &row, HWND parent, int id);
+std::unique_ptr<Child> makePicture(const ControlLayout &row, HWND parent, int id, const Identity &identity);
 std::unique_ptr<Child> makeLine(const ControlLayout &row, HWND parent, int id);
 
 } // namespace runtime::win32

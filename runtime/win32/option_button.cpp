@@ -30,14 +30,6 @@ public:
 
     Boolean value() const override { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED ? True : False; }
 
-    void setValue(Boolean value) override
-    {
-        if (value != False)
-            select();
-        else
-            group_.clear(hwnd_);
-    }
-
     void setForeColor(Colour colour) override
     {
         foreColour_ = colour;
@@ -46,11 +38,11 @@ public:
 
     // BM_SETCHECK sends no BN_CLICKED, while a click on the selected button
     // (or the focus reaching an unselected one) sends one; so the checks are
-    // ours (BS_RADIOBUTTON) and Click follows a change only.
+    // ours (BS_RADIOBUTTON), made by the rule of the runtime.
     void command(WORD code) override
     {
         if (code == BN_CLICKED)
-            select();
+            userSelected();
     }
 
     HBRUSH colours(HDC dc) override
@@ -60,15 +52,16 @@ public:
         return background_.get();
     }
 
-private:
-    void select()
+protected:
+    void showSelected(bool selected) override
     {
-        if (value() != False)
-            return;
-        group_.select(hwnd_);
-        Click.raise();
+        if (selected)
+            group_.select(hwnd_);
+        else
+            group_.clear(hwnd_);
     }
 
+private:
     OptionGroup &group_;
     Colour foreColour_;
     BrushHandle background_;

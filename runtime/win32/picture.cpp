@@ -1,6 +1,8 @@
+#include "runtime/win32/child.h"
+
 #include <cstring>
 
-#include "runtime/win32/child.h"
+#include "runtime/win32/text.h"
 
 namespace runtime::win32 {
 namespace {
@@ -9,9 +11,17 @@ namespace {
 constexpr int kIconSize = 64;
 constexpr int kLargeSize = 192;
 
-BitmapHandle loadIconPicture(const char *name)
+const Picture *find(const Identity &identity, const char *name)
 {
-    const IconHandle icon = loadIcon(name, kIconSize);
+    for (const Picture &picture : identity.pictures)
+        if (std::strcmp(picture.name, name) == 0)
+            return &picture;
+    return nullptr;
+}
+
+BitmapHandle loadIconPicture(const Identity &identity, const char *name)
+{
+    const IconHandle icon = loadIcon(identity, name, kIconSize);
     ICONINFO info{};
     if (!icon || !GetIconInfo(icon.get(), &info))
         return nullptr;
@@ -19,9 +29,9 @@ BitmapHandle loadIconPicture(const char *name)
     return BitmapHandle(info.hbmColor);
 }
 
-class Picture final : public Child {
+class PictureBox final : public Child {
 public:
-    Picture(const ControlLayout &row, HWND hwnd) : Child(row, hwnd) {}
+    PictureBox(const ControlLayout &row, HWND hwnd, const Identity &identity) : Child(row, hwnd), identity_(identity) {}
 
     // Drawn at its box's size. Up to the icon's size (100 %, and the About
     // window's smaller box) from the icon's own image; above it, reduced from
@@ -34,10 +44,11 @@ public:
         const int size = small ? kIconSize : kLargeSize;
         // Loaded when first drawn, at the size drawn: the window shows sooner.
         BitmapHandle &image = small ? icon_ : large_;
-        if (!image)
-            image = small ? loadIconPicture(row_.caption)
-                          : BitmapHandle(static_cast<HBITMAP>(
-                                LoadImageW(GetModuleHandleW(nullptr), L"COIN_LARGE", IMAGE_BITMAP, 0, 0, 0)));
+        const Picture *picture = find(identity_, row_.caption);
+        if (!image && picture)
+            image = small ? loadIconPicture(identity_, row_.caption)
+                          : BitmapHandle(static_cast<HBITMAP>(LoadImageW(
+                                GetModuleHandleW(nullptr), widen(picture->largeResource).c_str(), IMAGE_BITMAP, 0, 0, 0)));
         MemoryDc source(CreateCompatibleDC(item.hDC));
         const HGDIOBJ previous = SelectObject(source.get(), image.get());
         SetStretchBltMode(item.hDC, HALFTONE);
@@ -48,6 +59,7 @@ public:
     }
 
 private:
+    const Identity &identity_;
     BitmapHandle icon_;
     BitmapHandle large_;
 };
@@ -64,17 +76,18 @@ private:
 
 } // namespace
 
-IconHandle loadIcon(const char *picture, int size)
+IconHandle loadIcon(const Identity &identity, const char *name, int size)
 {
-    // The coin is the only picture, kept as the program's icon.
-    if (std::strcmp(picture, "euro-coin") != 0)
+    const Picture *picture = find(identity, name);
+    if (!picture)
         return nullptr;
-    return IconHandle(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON, size, size, 0)));
+    return IconHandle(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), widen(picture->iconResource).c_str(), IMAGE_ICON, size, size, 0)));
 }
 
-std::unique_ptr<Child> makePicture(const ControlLayout &row, HWND parent, int id)
+std::unique_ptr<Child> makePicture(const ControlLayout &row, HWND parent, int id, const Identity &identity)
 {
-    return std::make_unique<Picture>(row, createChild(L"STATIC", row, SS_OWNERDRAW, 0, parent, id));
+    return std::make_unique<PictureBox>(row, createChild(L"STATIC", row, SS_OWNERDRAW, 0, parent, id), identity);
 }
 
 std::unique_ptr<Child> makeLine(const ControlLayout &row, HWND parent, int id)

@@ -1,5 +1,6 @@
 #include "runtime/win32/child.h"
 #include "runtime/win32/text.h"
+#include "runtime/win32/toolkit.h"
 
 namespace runtime::win32 {
 namespace {
@@ -7,44 +8,23 @@ namespace {
 class TextBox final : public runtime::TextBox, public Child {
 public:
     TextBox(const ControlLayout &row, HWND hwnd)
-        : Child(row, hwnd), background_(CreateSolidBrush(colorRef(row.backColour, COLOR_WINDOW))), shown_(windowText(hwnd))
+        : runtime::TextBox(row.caption), Child(row, hwnd), background_(CreateSolidBrush(colorRef(row.backColour, COLOR_WINDOW)))
     {
         SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0); // no limit, not the 32767 characters of the default
+        SetPropW(hwnd_, kTextBoxProperty, static_cast<runtime::TextBox *>(this));
     }
 
     runtime::Control *control() override { return this; }
 
-    std::string text() const override { return narrow(windowText(hwnd_)); }
-
-    // Change is raised once the box holds the new text, after EDIT has
-    // finished with it.
-    void setText(std::string_view text) override
-    {
-        const std::wstring wide = widen(text);
-        if (wide == shown_)
-            return;
-        settingText_ = true;
-        SetWindowTextW(hwnd_, wide.c_str());
-        settingText_ = false;
-        shown_ = wide;
-        Change.raise();
-    }
-
     void setLocked(Boolean locked) override { SendMessageW(hwnd_, EM_SETREADONLY, locked != False, 0); }
     void setFocus() override { SetFocus(hwnd_); }
 
-    // The EDIT control sends EN_CHANGE for every WM_SETTEXT, equal text or
-    // not, whoever sends it: only a text that differs from the one shown
-    // before raises Change.
+    // The EDIT control sends EN_CHANGE for every WM_SETTEXT too, equal text
+    // or not, whoever sends it.
     void command(WORD code) override
     {
-        if (code != EN_CHANGE || settingText_)
-            return;
-        std::wstring now = windowText(hwnd_);
-        if (now == shown_)
-            return;
-        shown_ = std::move(now);
-        Change.raise();
+        if (code == EN_CHANGE)
+            textEdited(narrow(windowText(hwnd_)));
     }
 
     // A read-only edit asks through WM_CTLCOLORSTATIC, an editable one
@@ -56,10 +36,11 @@ public:
         return background_.get();
     }
 
+protected:
+    void showText(std::string_view text) override { SetWindowTextW(hwnd_, widen(text).c_str()); }
+
 private:
     BrushHandle background_;
-    std::wstring shown_;
-    bool settingText_ = false;
 };
 
 } // namespace

@@ -2,20 +2,15 @@
 
 #include <algorithm>
 
+#include "runtime/appearance.h"
 #include "runtime/form.h"
 #include "runtime/win32/accessible_name.h"
-#include "runtime/win32/application.h"
 #include "runtime/win32/dpi.h"
 #include "runtime/win32/fonts.h"
 #include "runtime/win32/text.h"
+#include "runtime/win32/toolkit.h"
 
 namespace runtime::win32 {
-
-class MenuItem final : public runtime::MenuItem {
-public:
-    explicit MenuItem(const MenuItemLayout &row) : row(row) {}
-    const MenuItemLayout &row;
-};
 
 namespace {
 
@@ -66,8 +61,8 @@ std::wstring spoken(const ControlLayout &row)
 
 } // namespace
 
-Win32Window::Win32Window(const WindowLayout &layout, Form &form)
-    : layout_(layout), form_(form), background_(CreateSolidBrush(colorRef(layout.backColour, COLOR_3DFACE)))
+Win32Window::Win32Window(const WindowLayout &layout, Form &form, const Identity &identity)
+    : layout_(layout), form_(form), identity_(identity), background_(CreateSolidBrush(colorRef(layout.backColour, COLOR_3DFACE)))
 {
     const std::wstring className = widen(layout.name);
     HWND owner = layout.border == Border::FixedDialog ? hiddenOwner() : nullptr;
@@ -83,7 +78,8 @@ Win32Window::Win32Window(const WindowLayout &layout, Form &form)
             info.fMask = MIIM_DATA;
             info.dwItemData = reinterpret_cast<ULONG_PTR>(&item);
             SetMenuItemInfoW(popup, id, FALSE, &info);
-            menuItems_.push_back(std::make_unique<MenuItem>(item));
+            menuItems_.push_back(std::make_unique<MenuItem>());
+            named(item.name, kNoIndex, *menuItems_.back());
         }
         AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), widen(row.caption).c_str());
     }
@@ -110,8 +106,8 @@ void Win32Window::placeOnScreen(bool menu)
     const UINT dpi = monitorDpi(monitor);
     RECT frame{0, 0, 0, 0};
     adjustWindowRect(frame, style(layout_.border), menu, exStyle(layout_.border), dpi);
-    SetWindowPos(hwnd_, nullptr, screen.rcMonitor.left + MulDiv(layout_.screenLeft, int(dpi), 1440) + frame.left,
-                 screen.rcMonitor.top + MulDiv(layout_.screenTop, int(dpi), 1440) + frame.top, 0, 0,
+    SetWindowPos(hwnd_, nullptr, screen.rcMonitor.left + pixels(layout_.screenLeft, int(dpi)) + frame.left,
+                 screen.rcMonitor.top + pixels(layout_.screenTop, int(dpi)) + frame.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (windowDpi(hwnd_) != dpi_)
         layOut(windowDpi(hwnd_));
@@ -119,24 +115,18 @@ void Win32Window::placeOnScreen(bool menu)
 
 Win32Window::~Win32Window()
 {
-    // No event may run while the window goes: losing the focus, say.
-    destroying_ = true;
+    // No event may run while the window goes: losing the focus, say. The
+    // controls' windows go with it, before the controls themselves.
+    retired_ = true;
     DestroyWindow(hwnd_);
 }
 
 void Win32Window::makeControls()
 {
     // Created in tab order: the dialog manager's Tab follows the order of
-    // the child windows. Controls without a tab position go last.
-    std::vector<std::size_t> order(layout_.controls.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::ranges::stable_sort(order, {}, [this](std::size_t i) {
-        const int tab = layout_.controls[i].tab;
-        return tab == kNoTab ? INT_MAX : tab;
-    });
+    // the child windows.
     bool afterOption = false;
-    for (const std::size_t i : order) {
+    for (const std::size_t i : tabOrder(layout_)) {
         const ControlLayout &row = layout_.controls[i];
         const int id = kFirstControlId + int(i);
         std::unique_ptr<Child> made;
@@ -155,7 +145,7 @@ void Win32Window::makeControls()
             break;
         case Kind::Picture:
         case Kind::StretchedPicture:
-            made = makePicture(row, hwnd_, id);
+            made = makePicture(row, hwnd_, id, identity_);
             break;
         case Kind::Line:
             made = makeLine(row, hwnd_, id);
@@ -169,6 +159,8 @@ void Win32Window::makeControls()
         afterOption = option;
         if (row.accessibleName || focusable(row.kind))
             setAccessibleName(made->hwnd(), spoken(row));
+        if (runtime::Control *control = made->control())
+            named(row.name, row.index, *control);
         children_.push_back(std::move(made));
     }
 }
@@ -201,8 +193,8 @@ void Win32Window::layOut(UINT dpi)
 
     // A dialog frame shows no icon of its own: both are set explicitly, and
     // the old ones go only once the window holds the new ones.
-    IconHandle bigIcon = loadIcon(layout_.icon, systemMetric(SM_CXICON, dpi));
-    IconHandle smallIcon = loadIcon(layout_.icon, systemMetric(SM_CXSMICON, dpi));
+    IconHandle bigIcon = loadIcon(identity_, layout_.icon, systemMetric(SM_CXICON, dpi));
+    IconHandle smallIcon = loadIcon(identity_, layout_.icon, systemMetric(SM_CXSMICON, dpi));
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon.get()));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.get()));
     bigIcon_ = std::move(bigIcon);
@@ -222,17 +214,6 @@ void Win32Window::layOut(UINT dpi)
         SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left + wanted.cx - client.right,
                      frame.bottom - frame.top + wanted.cy - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
-Control *Win32Window::find(std::string_view name, Index index)
-{
-    for (const auto &made : children_)
-        if (name == made->row().name && index == made->row().index)
-            return made->control();
-    for (const auto &item : menuItems_)
-        if (name == item->row.name && index == kNoIndex)
-            return item.get();
-    return nullptr;
 }
 
 void Win32Window::setCaption(std::string_view caption)
@@ -261,7 +242,7 @@ LRESULT CALLBACK Win32Window::windowProc(HWND hwnd, UINT message, WPARAM wParam,
     auto *window = reinterpret_cast<Win32Window *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (message == WM_NCDESTROY)
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    if (!window || window->destroying_)
+    if (!window || window->retired_)
         return DefWindowProcW(hwnd, message, wParam, lParam);
     return window->handle(message, wParam, lParam);
 }
@@ -374,11 +355,3 @@ HWND Win32Window::firstTabStop() const
 
 } // namespace runtime::win32
 
-namespace runtime {
-
-std::unique_ptr<Window> createWindow(const WindowLayout &layout, Form &form)
-{
-    return std::make_unique<win32::Win32Window>(layout, form);
-}
-
-} // namespace runtime

@@ -6,24 +6,24 @@
 #include <memory>
 #include <vector>
 
+#include "runtime/appearance.h"
+#include "runtime/toolkit.h"
 #include "runtime/win32/child.h"
 #include "runtime/window.h"
 
 namespace runtime::win32 {
 
-class MenuItem;
-
 // A window made from its layout: a top-level window with its controls as
 // child windows, laid out in twips at the window's DPI.
 class Win32Window final : public Window {
 public:
-    Win32Window(const WindowLayout &layout, Form &form);
+    Win32Window(const WindowLayout &layout, Form &form, const Identity &identity);
     ~Win32Window() override;
 
-    Control *find(std::string_view name, Index index) override;
     void setCaption(std::string_view caption) override;
     void show() override;
     void hide() override;
+    void retire() override { retired_ = true; }
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -40,13 +40,14 @@ private:
     void placeOnScreen(bool menu);
     Child *child(HWND control);
     HWND firstTabStop() const;
-    int px(int twips) const { return MulDiv(twips, int(dpi_), 1440); }
+    int px(int twips) const { return pixels(twips, int(dpi_)); }
 
     const WindowLayout &layout_;
     Form &form_;
+    const Identity &identity_;
     HWND hwnd_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-    bool destroying_ = false;
+    bool retired_ = false;
     HWND lastFocus_ = nullptr;
     BrushHandle background_;
     IconHandle bigIcon_, smallIcon_;

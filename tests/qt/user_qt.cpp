@@ -17,6 +17,7 @@
 
 #include <cctype>
 
+#include "app/identity.h"
 #include "runtime/program.h"
 #include "user.h"
 
@@ -276,7 +277,7 @@ int main(int argc, char *argv[])
     // The amounts the tests expect are Italian unless the run says otherwise.
     if (qEnvironmentVariableIsEmpty("LC_ALL"))
         qputenv("LC_ALL", "it_IT.UTF-8");
-    runtime::Application application(argc, argv);
+    runtime::Application application(runtime::makeToolkit(argc, argv, kValutrino));
     QtUser qtUser(application);
     theUser = &qtUser;
     return doctest::Context(argc, argv).run();

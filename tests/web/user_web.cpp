@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/identity.h"
 #include "runtime/program.h"
 #include "user.h"
 
@@ -227,7 +228,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void answer_message()
 
 int main(int argc, char *argv[])
 {
-    runtime::Application application(argc, argv);
+    runtime::Application application(runtime::makeToolkit(argc, argv, kValutrino));
     WebUser webUser;
     theUser = &webUser;
     return doctest::Context(argc, argv).run();

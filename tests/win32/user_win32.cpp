@@ -11,8 +11,9 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "app/identity.h"
 #include "runtime/program.h"
-#include "runtime/win32/application.h"
+#include "runtime/win32/toolkit.h"
 #include "runtime/win32/child.h"
 #include "runtime/win32/dpi.h"
 #include "runtime/win32/text.h"
@@ -362,6 +363,6 @@ int main(int argc, char **argv)
 {
     if (std::find(argv + 1, argv + argc, std::string_view("--windows-7")) != argv + argc)
         runtime::win32::dpiFunctions() = {};
-    runtime::Application application(argc, argv);
+    runtime::Application application(runtime::makeToolkit(argc, argv, kValutrino));
     return doctest::Context(argc, argv).run();
 }

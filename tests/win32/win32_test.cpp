@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "about/frmAbout.h"
-#include "runtime/desktop_platform.h"
+#include "platform/desktop_platform.h"
 #include "runtime/win32/dpi.h"
 #include "runtime/win32/handles.h"
 #include "win32_user.h"

@@ -5,9 +5,9 @@
 #include "runtime/platform.h"
 #include "runtime/registry.h"
 
-// The real platform, one per backend: the Windows registry on Windows;
-// elsewhere a registry built in memory at the first look-up (see
-// about/sysinfo_registry.h).
+// The real platform, one per operating system: the Windows registry on
+// Windows; on Linux a registry built in memory at the first look-up (see
+// platform/linux/sysinfo_registry.h).
 class DesktopPlatform : public runtime::Platform {
 public:
     runtime::Registry &registry() override;

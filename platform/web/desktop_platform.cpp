@@ -1,6 +1,6 @@
-#include "runtime/desktop_platform.h"
+#include "platform/desktop_platform.h"
 
-#include "runtime/memory_registry.h"
+#include "platform/memory_registry.h"
 
 using namespace runtime;
 

@@ -1,4 +1,4 @@
-#include "runtime/memory_registry.h"
+#include "platform/memory_registry.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,8 +1,10 @@
-#include "about/sysinfo_registry.h"
+#include "platform/linux/sysinfo_registry.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
+
+#include "platform/sysinfo_keys.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "runtime/win32/win32_registry.h"
+#include "platform/windows/win32_registry.h"
 
 #include <windows.h>
 

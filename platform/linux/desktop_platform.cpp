@@ -1,9 +1,9 @@
-#include "runtime/desktop_platform.h"
+#include "platform/desktop_platform.h"
 
 #include <QFileInfo>
 #include <QProcess>
 
-#include "about/sysinfo_registry.h"
+#include "platform/linux/sysinfo_registry.h"
 
 using namespace runtime;
 

@@ -1,10 +1,10 @@
-#include "runtime/desktop_platform.h"
+#include "platform/desktop_platform.h"
 
 #include <windows.h>
 
 #include "runtime/win32/handles.h"
 #include "runtime/win32/text.h"
-#include "runtime/win32/win32_registry.h"
+#include "platform/windows/win32_registry.h"
 
 using runtime::win32::widen;
 
