@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace amounts {
@@ -96,8 +98,17 @@ double nearestDouble(const Amount &amount)
         return 0;
     const std::string number = amount.digits + 'e' + std::to_string(amount.exponent);
     double value = 0;
-    const auto error = std::from_chars(number.data(), number.data() + number.size(), value).ec;
-    if (error == std::errc::result_out_of_range) {
+#if defined(__cpp_lib_to_chars)
+    const bool outOfRange =
+        std::from_chars(number.data(), number.data() + number.size(), value).ec == std::errc::result_out_of_range;
+#else
+    // libc++ (the browser build's) has no from_chars for double. strtod rounds
+    // as correctly; its C library (musl) reads "." whatever the locale.
+    errno = 0;
+    value = std::strtod(number.c_str(), nullptr);
+    const bool outOfRange = errno == ERANGE;
+#endif
+    if (outOfRange) {
         // Too large or too small: the power of ten of the first digit tells which.
         const bool large = std::int64_t(amount.digits.size()) + amount.exponent > 1;
         value = large ? std::numeric_limits<double>::infinity() : 0.0;

@@ -12,7 +12,6 @@ using namespace std::chrono_literals;
 
 constexpr runtime::Colour kBeige = 0xCAE3ED;
 constexpr Ref cmdOK{"frmAbout", "cmdOK"};
-constexpr Ref cmdSysInfo{"frmAbout", "cmdSysInfo"};
 
 void openAbout()
 {

@@ -11,6 +11,6 @@ forbid() {
     shift
     if grep -rnE "^#include [<\"]($pattern)" "$@"; then status=1; fi
 }
-forbid 'Q|[a-z0-9_]+\.h>|runtime/(qt|win32)/|platform/(linux|windows)/' converter about runtime/*.h runtime/*.cpp
+forbid 'Q|[a-z0-9_]+\.h>|runtime/(qt|win32|web)/|platform/(linux|windows|web)/' converter about runtime/*.h runtime/*.cpp
 forbid 'converter/|about/|app/' runtime platform
 exit $status

@@ -3,12 +3,14 @@
 # Runs PROGRAM of the source tree (./dev COMMAND, say) in a fresh Debian root
 # of that release, as root, as a new user of that release would: ./dev
 # installs what it needs there itself. What the run leaves in dist/ replaces
-# the tree's dist/.
+# the tree's dist/; the page it built, build-web/Valutrino.html, and its
+# screenshots/web/ come back too.
 #
 # The minimal root debootstrap makes is kept in .cache/debian-RELEASE.tar and
 # unpacked anew for every run, so that nothing of an earlier run is left. The
 # working tree goes in as it stands, uncommitted changes included, without
-# ignored files (no builds); for ./dev release, the last commit goes in.
+# ignored files (no builds); for ./dev release and ./dev web release, the
+# last commit goes in.
 # SOURCE_DATE_EPOCH and VALUTRINO_COMMIT go in too, as the root has no git.
 # Everything runs in mount and process namespaces of its own: the mounts and
 # any process left behind go with the run, however it ends.
@@ -66,12 +68,16 @@ EOF
     trap - EXIT
 fi
 
+# The packages apt downloads are kept across runs: a root installs the same
+# ones every time.
+archives=$PWD/.cache/debian-$release-archives
+mkdir -p "$archives/partial"
 root=$(mktemp -d .cache/root.XXXXXX)
 trap 'rm -rf --one-file-system "$root"' EXIT
 tar -C "$root" --numeric-owner -xpf "$cache"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mkdir "$root/root/valutrino"
-if [ "${*:1:2}" = "./dev release" ]; then
+if [ "${*:1:2}" = "./dev release" ] || [ "$*" = "./dev web release" ]; then
     git archive HEAD
 else
     git ls-files -z --cached --others --exclude-standard |
@@ -86,20 +92,28 @@ fi | tar -C "$root/root/valutrino" -xf -
 # Wine needs /dev/shm and /tmp writable, Xvfb /tmp/.X11-unix; a process
 # namespace of its own gives the root a /proc of its own.
 unshare --mount --propagation private --pid --fork --kill-child bash -euc '
-    root=$1
-    shift
+    root=$1 archives=$2
+    shift 2
     mount -t proc proc "$root/proc"
     mount --rbind /dev "$root/dev"
     mount -t tmpfs tmpfs "$root/dev/shm"
     mount --rbind /sys "$root/sys"
     mount -t tmpfs tmpfs "$root/tmp"
     mount -t tmpfs -o mode=755 tmpfs "$root/run"
+    mount --bind "$archives" "$root/var/cache/apt/archives"
     chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" ${CI+CI="$CI"} \
         ${VALUTRINO_WITHOUT_32BIT+VALUTRINO_WITHOUT_32BIT="$VALUTRINO_WITHOUT_32BIT"} \
         SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH" VALUTRINO_COMMIT="$VALUTRINO_COMMIT" \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         /bin/bash -c "cd /root/valutrino && exec \"\$@\"" run "$@"
-' debian-root "$root" "$@"
+' debian-root "$root" "$archives" "$@"
+if [ -f "$root/root/valutrino/build-web/Valutrino.html" ]; then
+    mkdir -p build-web screenshots
+    cp "$root/root/valutrino/build-web/Valutrino.html" build-web/
+    rm -rf screenshots/web
+    [ ! -d "$root/root/valutrino/screenshots/web" ] || cp -r "$root/root/valutrino/screenshots/web" screenshots/
+    chown -R --reference=. build-web screenshots
+fi
 if [ -d "$root/root/valutrino/dist" ]; then
     rm -rf dist
     mv "$root/root/valutrino/dist" dist

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <memory>
+
+#include "runtime/layout.h"
+#include "runtime/web/dom.h"
+
+namespace runtime::web {
+
+// The control of a row of the layout, under the id its element will have on
+// the page; a runtime::Control of the kind the windows expect.
+std::unique_ptr<Receiver> makeControl(const ControlLayout &row);
+
+} // namespace runtime::web
