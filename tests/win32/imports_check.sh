@@ -22,7 +22,7 @@ comctl32.dll  Windows 2000   InitCommonControlsEx
 comctl32.dll  Windows XP     DefSubclassProc RemoveWindowSubclass SetWindowSubclass
 gdi32.dll     Windows 2000   CreateBrushIndirect CreateCompatibleDC CreateFontIndirectW CreateSolidBrush DeleteDC
 gdi32.dll     Windows 2000   DeleteObject EnumFontFamiliesExW GetDeviceCaps GetGlyphOutlineW GetObjectW GetPixel
-gdi32.dll     Windows 2000   GetTextColor GetTextExtentPoint32W GetTextMetricsW SelectObject SetBkColor SetBkMode
+gdi32.dll     Windows 2000   GetTextColor GetTextExtentPoint32W GetTextFaceW GetTextMetricsW SelectObject SetBkColor SetBkMode
 gdi32.dll     Windows 2000   SetBrushOrgEx SetStretchBltMode SetTextColor StretchBlt TextOutW
 kernel32.dll  Windows 2000   CloseHandle CompareFileTime CopyFileW CreateDirectoryW CreateEventA CreateFileW
 kernel32.dll  Windows 2000   CreateHardLinkW CreateProcessW CreateSemaphoreA CreateThread DebugBreak
