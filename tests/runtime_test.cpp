@@ -144,12 +144,3 @@ TEST_CASE("the Windows fonts are drawn in faces of their metrics where they are 
     CHECK_MESSAGE((sans == "Microsoft Sans Serif" || sans == "Liberation Sans"), sans);
     CHECK_MESSAGE((serif == "Times New Roman" || serif == "Liberation Serif"), serif);
 }
-
-TEST_CASE("twips become the nearest pixel, a half rounded up")
-{
-    const struct {
-        int twips, dpi, pixels;
-    } cases[] = {{15, 96, 1}, {7, 96, 0}, {8, 96, 1}, {15, 144, 2}, {25, 144, 3}, {1455, 96, 97}};
-    for (const auto &c : cases)
-        CHECK_MESSAGE(pixels(c.twips, c.dpi) == c.pixels, c.twips, " twips at ", c.dpi);
-}
