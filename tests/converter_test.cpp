@@ -65,6 +65,9 @@ TEST_CASE("the converter is laid out on the window's beige, with its amounts on 
     CHECK(u.bold(Option2));
     CHECK(u.bold(LireSymbol));
     CHECK_FALSE(u.bold(Text1));
+    // The boxes' ground, the window frame's system colour: black, as in the
+    // schemes the layout was drawn with.
+    CHECK(u.pixel("Form1", {50, 95}) == kBlack);
 
     typeInto(Text1, "7");
     CHECK(drawnOnTheRight(Text1, 41, 101, 143));

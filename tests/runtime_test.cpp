@@ -15,10 +15,9 @@ namespace {
 using namespace runtime;
 
 constexpr Font kTimes{"Times New Roman", 12, false};
-constexpr Colour kWindowFrame = 0x80000006; // a system colour
 // clang-format off
 constexpr ControlLayout kControls[] = {
-    {"A", Kind::TextBox,      kNoIndex, "", 150, 150, 1500, 375, nullptr, kNoColour, kWindowFrame, 0, "A"},
+    {"A", Kind::TextBox,      kNoIndex, "", 150, 150, 1500, 375, nullptr, kNoColour, kNoColour, 0, "A"},
     {"B", Kind::TextBox,      kNoIndex, "", 150, 600, 1500, 375, nullptr, kNoColour, kNoColour, 1, "B"},
     {"X", Kind::OptionButton, kNoIndex, "X", 150, 1050, 900, 255, &kTimes, kNoColour, kNoColour, 2, "X", Align::Left, false, True},
     {"Y", Kind::OptionButton, kNoIndex, "Y", 1200, 1050, 900, 255, nullptr, kNoColour, kNoColour, 3, "Y"},
@@ -144,19 +143,4 @@ TEST_CASE("the Windows fonts are drawn in faces of their metrics where they are 
     const std::string serif = user().fontFace({"Events", "X"});
     CHECK_MESSAGE((sans == "Microsoft Sans Serif" || sans == "Liberation Sans"), sans);
     CHECK_MESSAGE((serif == "Times New Roman" || serif == "Liberation Serif"), serif);
-}
-
-TEST_CASE("the window frame's system colour is black, as in the schemes the layouts were drawn with")
-{
-    EventLog form;
-    CHECK(user().pixel("Events", {100, 22}) == 0x000000);
-}
-
-TEST_CASE("twips become the nearest pixel, a half rounded up")
-{
-    const struct {
-        int twips, dpi, pixels;
-    } cases[] = {{15, 96, 1}, {7, 96, 0}, {8, 96, 1}, {15, 144, 2}, {25, 144, 3}, {1455, 96, 97}};
-    for (const auto &c : cases)
-        CHECK_MESSAGE(pixels(c.twips, c.dpi) == c.pixels, c.twips, " twips at ", c.dpi);
 }

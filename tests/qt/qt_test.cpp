@@ -2,7 +2,6 @@
 // screen's resolution.
 #include <doctest/doctest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -11,24 +10,13 @@
 
 #include <memory>
 
+#include "qt_user.h"
 #include "window_fixture.h"
-
-namespace {
-
-template <class T> T *inConverter(const char *name)
-{
-    for (QWidget *frame : QApplication::topLevelWidgets())
-        if (frame->objectName() == u"Form1")
-            return frame->findChild<T *>(QString::fromLatin1(name));
-    return nullptr;
-}
-
-} // namespace
 
 TEST_CASE("Qt's own texts are Italian, whatever the user's language")
 {
     ConverterWindow window;
-    const std::unique_ptr<QMenu> menu(inConverter<QLineEdit>("Text1")->createStandardContextMenu());
+    const std::unique_ptr<QMenu> menu(qobject_cast<QLineEdit *>(controlWidget(Text1))->createStandardContextMenu());
     QStringList texts;
     for (const QAction *action : menu->actions())
         texts << action->text().section(u'\t', 0, 0);
@@ -39,7 +27,7 @@ TEST_CASE("Qt's own texts are Italian, whatever the user's language")
 TEST_CASE("the coin is drawn from its design at the screen's resolution")
 {
     ConverterWindow window;
-    const QImage shown = inConverter<QWidget>("Image1")->grab().toImage().convertToFormat(QImage::Format_RGB888);
+    const QImage shown = controlWidget({"Form1", "Image1"})->grab().toImage().convertToFormat(QImage::Format_RGB888);
     const qreal ratio = shown.devicePixelRatio();
     QImage design;
     if (ratio == 1) {
@@ -60,7 +48,7 @@ TEST_CASE("the coin is drawn from its design at the screen's resolution")
 TEST_CASE("the prompt draws one line, clipped at its box, and nothing under it")
 {
     ConverterWindow window;
-    auto *prompt = inConverter<QLabel>("Label2");
+    auto *prompt = qobject_cast<QLabel *>(controlWidget({"Form1", "Label2"}));
     const QRect box = prompt->geometry();
     const int lineHeight = prompt->fontMetrics().height();
     REQUIRE(lineHeight < box.height());

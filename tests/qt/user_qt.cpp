@@ -19,7 +19,7 @@
 
 #include "app/identity.h"
 #include "runtime/program.h"
-#include "user.h"
+#include "qt_user.h"
 
 namespace {
 
@@ -31,6 +31,17 @@ QString toQString(std::string_view text)
 runtime::Colour toColour(QColor colour)
 {
     return runtime::Colour(colour.red() | colour.green() << 8 | colour.blue() << 16);
+}
+
+// The shown window of that name, or else a hidden one.
+QWidget *window(std::string_view name)
+{
+    QWidget *found = nullptr;
+    for (QWidget *frame : QApplication::topLevelWidgets())
+        if (frame->objectName() == toQString(name) && (!found || frame->isVisible()))
+            found = frame;
+    REQUIRE_MESSAGE(found, "no window " << std::string(name));
+    return found;
 }
 
 class QtUser final : public User {
@@ -46,7 +57,7 @@ public:
 
     void click(Ref ref) override
     {
-        QWidget *target = widget(ref);
+        QWidget *target = controlWidget(ref);
         activate(target->window());
         clickOnScreen(target, target->rect().center());
         settle();
@@ -141,18 +152,18 @@ public:
     }
 
     // A box's, a label's and a button's text alike.
-    std::string text(Ref ref) override { return widget(ref)->property("text").toString().toStdString(); }
+    std::string text(Ref ref) override { return controlWidget(ref)->property("text").toString().toStdString(); }
 
     runtime::Colour foreColour(Ref ref) override
     {
-        QWidget *shown = widget(ref);
+        QWidget *shown = controlWidget(ref);
         return toColour(shown->palette().color(shown->foregroundRole()));
     }
 
-    bool bold(Ref ref) override { return widget(ref)->font().bold(); }
-    std::string fontFace(Ref ref) override { return widget(ref)->fontInfo().family().toStdString(); }
-    bool selected(Ref ref) override { return widget(ref)->property("checked").toBool(); }
-    bool locked(Ref ref) override { return widget(ref)->property("readOnly").toBool(); }
+    bool bold(Ref ref) override { return controlWidget(ref)->font().bold(); }
+    std::string fontFace(Ref ref) override { return controlWidget(ref)->fontInfo().family().toStdString(); }
+    bool selected(Ref ref) override { return controlWidget(ref)->property("checked").toBool(); }
+    bool locked(Ref ref) override { return controlWidget(ref)->property("readOnly").toBool(); }
 
     std::string accessibleName() override
     {
@@ -228,34 +239,12 @@ private:
         return focus;
     }
 
-    // The shown window of that name, or else a hidden one.
-    static QWidget *window(std::string_view name)
-    {
-        QWidget *found = nullptr;
-        for (QWidget *frame : QApplication::topLevelWidgets())
-            if (frame->objectName() == toQString(name) && (!found || frame->isVisible()))
-                found = frame;
-        REQUIRE_MESSAGE(found, "no window " << std::string(name));
-        return found;
-    }
-
     static QWidget *client(std::string_view name)
     {
         QWidget *frame = window(name);
         if (auto *main = qobject_cast<QMainWindow *>(frame))
             return main->centralWidget();
         return frame;
-    }
-
-    static QWidget *widget(Ref ref)
-    {
-        for (QWidget *child : window(ref.window)->findChildren<QWidget *>(toQString(ref.name))) {
-            const QVariant index = child->property("Index");
-            if (index.isValid() ? index.toInt() == ref.index : ref.index == runtime::kNoIndex)
-                return child;
-        }
-        FAIL("no control " << std::string(ref.name) << "(" << ref.index << ") in " << std::string(ref.window));
-        return nullptr;
     }
 
     runtime::Application &application_;
@@ -265,6 +254,17 @@ private:
 QtUser *theUser = nullptr;
 
 } // namespace
+
+QWidget *controlWidget(Ref ref)
+{
+    for (QWidget *child : window(ref.window)->findChildren<QWidget *>(toQString(ref.name))) {
+        const QVariant index = child->property("Index");
+        if (index.isValid() ? index.toInt() == ref.index : ref.index == runtime::kNoIndex)
+            return child;
+    }
+    FAIL("no control " << std::string(ref.name) << "(" << ref.index << ") in " << std::string(ref.window));
+    return nullptr;
+}
 
 User &user()
 {
