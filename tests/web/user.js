@@ -75,6 +75,21 @@ var WebUser = {
             WebUser.insert(target, text, 'insertFromPaste');
     },
 
+    // The first face of the element's list that the page ships or the
+    // system has: a face the browser lacks measures as the fallback does.
+    fontFace(element) {
+        const style = getComputedStyle(element.closest('.control'));
+        const paint = document.createElement('canvas').getContext('2d');
+        const width = (faces) => {
+            paint.font = `${style.fontWeight} ${style.fontSize} ${faces}`;
+            return paint.measureText('Valutrino 1.936,27').width;
+        };
+        const unquoted = (face) => face.trim().replace(/["']/g, '');
+        const shipped = new Set([...document.fonts].map((face) => unquoted(face.family)));
+        return style.fontFamily.split(',').map(unquoted)
+            .find((face) => shipped.has(face) || width(`"${face}", monospace`) !== width('monospace')) ?? '';
+    },
+
     // The colour shown at a point of a client area, as 0x00BBGGRR: a
     // picture's own pixel; a text box's text colour where its text stands;
     // else the background of what is there.

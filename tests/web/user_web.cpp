@@ -137,6 +137,7 @@ public:
     {
         return property(ref, "getComputedStyle(element.closest('.control')).fontWeight >= 700") == "true";
     }
+    std::string fontFace(Ref ref) override { return property(ref, "WebUser.fontFace(element)"); }
     bool selected(Ref ref) override { return property(ref, "element.checked") == "true"; }
     bool locked(Ref ref) override { return property(ref, "element.readOnly") == "true"; }
 
