@@ -68,13 +68,18 @@ EOF
     trap - EXIT
 fi
 
-# The packages apt downloads are kept across runs: a root installs the same
-# ones every time.
-archives=$PWD/.cache/debian-$release-archives
-mkdir -p "$archives/partial"
+# The packages apt downloads are kept across runs, as a root installs the
+# same ones every time: linked into the root's own archive folder and back,
+# so that roots running at once do not stop at one another's apt lock.
+archives=.cache/debian-$release-archives
+mkdir -p "$archives"
 root=$(mktemp -d .cache/root.XXXXXX)
-trap 'rm -rf --one-file-system "$root"' EXIT
+keep_archives() {
+    find "$root/var/cache/apt/archives" -maxdepth 1 -name '*.deb' -exec cp -nl -t "$archives" {} + 2>/dev/null || true
+}
+trap 'keep_archives; rm -rf --one-file-system "$root"' EXIT
 tar -C "$root" --numeric-owner -xpf "$cache"
+find "$archives" -maxdepth 1 -name '*.deb' -exec cp -l -t "$root/var/cache/apt/archives" {} +
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mkdir "$root/root/valutrino"
 if [ "${*:1:2}" = "./dev release" ] || [ "$*" = "./dev web release" ]; then
@@ -92,21 +97,20 @@ fi | tar -C "$root/root/valutrino" -xf -
 # Wine needs /dev/shm and /tmp writable, Xvfb /tmp/.X11-unix; a process
 # namespace of its own gives the root a /proc of its own.
 unshare --mount --propagation private --pid --fork --kill-child bash -euc '
-    root=$1 archives=$2
-    shift 2
+    root=$1
+    shift
     mount -t proc proc "$root/proc"
     mount --rbind /dev "$root/dev"
     mount -t tmpfs tmpfs "$root/dev/shm"
     mount --rbind /sys "$root/sys"
     mount -t tmpfs tmpfs "$root/tmp"
     mount -t tmpfs -o mode=755 tmpfs "$root/run"
-    mount --bind "$archives" "$root/var/cache/apt/archives"
     chroot "$root" /usr/bin/env -i HOME=/root TERM="${TERM:-dumb}" ${CI+CI="$CI"} \
         ${VALUTRINO_WITHOUT_32BIT+VALUTRINO_WITHOUT_32BIT="$VALUTRINO_WITHOUT_32BIT"} \
         SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH" VALUTRINO_COMMIT="$VALUTRINO_COMMIT" \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         /bin/bash -c "cd /root/valutrino && exec \"\$@\"" run "$@"
-' debian-root "$root" "$archives" "$@"
+' debian-root "$root" "$@"
 if [ -f "$root/root/valutrino/build-web/Valutrino.html" ]; then
     mkdir -p build-web screenshots
     cp "$root/root/valutrino/build-web/Valutrino.html" build-web/
