@@ -74,12 +74,11 @@ fi
 archives=.cache/debian-$release-archives
 mkdir -p "$archives"
 root=$(mktemp -d .cache/root.XXXXXX)
-keep_archives() {
-    find "$root/var/cache/apt/archives" -maxdepth 1 -name '*.deb' -exec cp -nl -t "$archives" {} + 2>/dev/null || true
-}
-trap 'keep_archives; rm -rf --one-file-system "$root"' EXIT
+# link_debs FROM TO: a package already there is left as it is.
+link_debs() { find "$1" -maxdepth 1 -name '*.deb' -exec cp -nl -t "$2" {} + 2>/dev/null || true; }
+trap 'link_debs "$root/var/cache/apt/archives" "$archives"; rm -rf --one-file-system "$root"' EXIT
 tar -C "$root" --numeric-owner -xpf "$cache"
-find "$archives" -maxdepth 1 -name '*.deb' -exec cp -l -t "$root/var/cache/apt/archives" {} +
+link_debs "$archives" "$root/var/cache/apt/archives"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 mkdir "$root/root/valutrino"
 if [ "${*:1:2}" = "./dev release" ] || [ "$*" = "./dev web release" ]; then
