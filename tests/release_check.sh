@@ -28,6 +28,7 @@ check "SHA256SUMS covers every other file" test "$(cd "$first/dist" && LC_ALL=C 
     "$(cut -d' ' -f3- "$first/dist/SHA256SUMS")"
 check "the page is released" test -s "$(echo "$first"/dist/Valutrino-*.html)"
 check "BUILDINFO names the commit" grep -qx "Commit: $(git rev-parse HEAD)" "$first/dist/BUILDINFO"
+check "BUILDINFO names the page's compiler" grep -q "^ emscripten [0-9]" "$first/dist/BUILDINFO"
 check "the sums hold" sh -c "cd '$first/dist' && sha256sum --quiet -c SHA256SUMS"
 
 # A code-signing certificate of our own.

@@ -3,8 +3,8 @@
 # Runs PROGRAM of the source tree (./dev COMMAND, say) in a fresh Debian root
 # of that release, as root, as a new user of that release would: ./dev
 # installs what it needs there itself. What the run leaves in dist/ replaces
-# the tree's dist/; the page it built, build-web/Valutrino.html, and its
-# screenshots/web/ come back too.
+# the tree's dist/; the page it built, build-web/Valutrino.html with its
+# BUILDINFO when it is a release's, and its screenshots/web/ come back too.
 #
 # The minimal root debootstrap makes is kept in .cache/debian-RELEASE.tar and
 # unpacked anew for every run, so that nothing of an earlier run is left. The
@@ -112,7 +112,9 @@ unshare --mount --propagation private --pid --fork --kill-child bash -euc '
 ' debian-root "$root" "$@"
 if [ -f "$root/root/valutrino/build-web/Valutrino.html" ]; then
     mkdir -p build-web screenshots
+    rm -f build-web/BUILDINFO
     cp "$root/root/valutrino/build-web/Valutrino.html" build-web/
+    [ ! -f "$root/root/valutrino/build-web/BUILDINFO" ] || cp "$root/root/valutrino/build-web/BUILDINFO" build-web/
     rm -rf screenshots/web
     [ ! -d "$root/root/valutrino/screenshots/web" ] || cp -r "$root/root/valutrino/screenshots/web" screenshots/
     chown -R --reference=. build-web screenshots
