@@ -1,10 +1,10 @@
 // Formatting converted amounts: the text always has the pattern of the
 // separators used, and reads back as the amount it shows.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
-#include <regex>
 #include <string>
 #include <string_view>
 
@@ -14,18 +14,33 @@
 
 namespace {
 
-// -?d{1,3}(G ddd)*D dd, with G and D the separators.
-bool hasPattern(const std::string &text, const amounts::Separators &separators)
+bool isDigit(char c)
 {
-    // Each byte of a separator in brackets of its own, taken literally.
-    const auto literal = [](std::string_view separator) {
-        std::string pattern;
-        for (const char c : separator)
-            pattern += std::string("[") + c + ']';
-        return pattern;
+    return c >= '0' && c <= '9';
+}
+
+// -?d{1,3}(G ddd)*D dd, with G and D the separators. By hand: std::regex
+// trips GCC 12's uninitialised-use warning under the sanitizers.
+bool hasPattern(std::string_view text, const amounts::Separators &separators)
+{
+    const auto digits = [&](std::size_t count) {
+        const bool all = text.size() >= count && std::all_of(text.begin(), text.begin() + count, isDigit);
+        text.remove_prefix(all ? count : 0);
+        return all;
     };
-    const std::string group = literal(separators.group), decimal = literal(separators.decimal);
-    return std::regex_match(text, std::regex("-?[0-9]{1,3}(" + group + "[0-9]{3})*" + decimal + "[0-9]{2}"));
+    const auto literal = [&](std::string_view separator) {
+        const bool there = text.starts_with(separator);
+        text.remove_prefix(there ? separator.size() : 0);
+        return there;
+    };
+    literal("-");
+    const auto lead = std::size_t(std::find_if_not(text.begin(), text.end(), isDigit) - text.begin());
+    if (lead < 1 || lead > 3 || !digits(lead))
+        return false;
+    while (literal(separators.group))
+        if (!digits(3))
+            return false;
+    return literal(separators.decimal) && digits(2) && text.empty();
 }
 
 // Back to an amount, from text of that pattern: its digits, the last two
@@ -34,7 +49,7 @@ amounts::Amount readBack(const std::string &text)
 {
     std::string plain;
     for (const char c : text)
-        if (c == '-' || (c >= '0' && c <= '9'))
+        if (c == '-' || isDigit(c))
             plain += c;
     return amounts::readAmount(plain.insert(plain.size() - 2, 1, '.'));
 }
