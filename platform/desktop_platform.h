@@ -7,7 +7,7 @@
 
 // The real platform, one per operating system: the Windows registry on
 // Windows; on Linux a registry built in memory at the first look-up (see
-// platform/linux/sysinfo_registry.h).
+// platform/linux/sysinfo_registry.h); in the browser an empty one.
 class DesktopPlatform : public runtime::Platform {
 public:
     runtime::Registry &registry() override;

@@ -6,8 +6,6 @@
 namespace runtime::qt {
 namespace {
 
-class QtOptionButton;
-
 // A click or an arrow key asks the owner to select it, instead of Qt
 // checking it on its own.
 class RadioButton : public QRadioButton {

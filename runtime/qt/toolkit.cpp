@@ -8,8 +8,6 @@
 #include <QPointer>
 #include <QTranslator>
 
-#include <map>
-
 #include <utility>
 
 #include "runtime/qt/appearance.h"
@@ -99,9 +97,11 @@ public:
     // (6) and button face (15); any other is taken for a text.
     Colour systemColour(int index) override
     {
-        static const std::map<int, QPalette::ColorRole> kRoles{{5, QPalette::Base}, {6, QPalette::Dark}, {15, QPalette::Button}};
-        const auto role = kRoles.find(index);
-        return toColour(QApplication::palette().color(role == kRoles.end() ? QPalette::WindowText : role->second));
+        const QPalette::ColorRole role = index == 5    ? QPalette::Base
+                                         : index == 6  ? QPalette::Dark
+                                         : index == 15 ? QPalette::Button
+                                                       : QPalette::WindowText;
+        return toColour(QApplication::palette().color(role));
     }
 
 private:

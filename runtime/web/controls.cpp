@@ -80,8 +80,9 @@ public:
     bool receive(What) override { return false; }
 };
 
-// A picture or a line: shown, never changed, never reporting.
-class Still final : public Control, public Receiver {
+// A picture or a line: shown, never changed, never reporting, and not a
+// control the windows can ask for, as on the desktop.
+class Still final : public Receiver {
 public:
     bool receive(What) override { return false; }
 };

@@ -94,7 +94,8 @@ void FormWindow::addControls(const WindowLayout &layout)
             id(), control->id(), int(row.kind), row.name, row.index, row.caption, box, font.c_str(), fore.c_str(),
             back.c_str(), row.accessibleName ? row.accessibleName : "", row.alignment == Align::Right, row.wrap,
             row.value != False);
-        named(row.name, row.index, dynamic_cast<Control &>(*control));
+        if (auto *asked = dynamic_cast<Control *>(control.get()))
+            named(row.name, row.index, *asked);
         members_.push_back(std::move(control));
     }
     for (const std::size_t i : tabOrder(layout))

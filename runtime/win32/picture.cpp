@@ -29,6 +29,15 @@ BitmapHandle loadIconPicture(const Identity &identity, const char *name)
     return BitmapHandle(info.hbmColor);
 }
 
+BitmapHandle loadLargePicture(const Identity &identity, const char *name)
+{
+    const Picture *picture = find(identity, name);
+    if (!picture)
+        return nullptr;
+    return BitmapHandle(static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), widen(picture->largeResource).c_str(), IMAGE_BITMAP, 0, 0, 0)));
+}
+
 class PictureBox final : public Child {
 public:
     PictureBox(const ControlLayout &row, HWND hwnd, const Identity &identity) : Child(row, hwnd), identity_(identity) {}
@@ -44,11 +53,8 @@ public:
         const int size = small ? kIconSize : kLargeSize;
         // Loaded when first drawn, at the size drawn: the window shows sooner.
         BitmapHandle &image = small ? icon_ : large_;
-        const Picture *picture = find(identity_, row_.caption);
-        if (!image && picture)
-            image = small ? loadIconPicture(identity_, row_.caption)
-                          : BitmapHandle(static_cast<HBITMAP>(LoadImageW(
-                                GetModuleHandleW(nullptr), widen(picture->largeResource).c_str(), IMAGE_BITMAP, 0, 0, 0)));
+        if (!image)
+            image = small ? loadIconPicture(identity_, row_.caption) : loadLargePicture(identity_, row_.caption);
         MemoryDc source(CreateCompatibleDC(item.hDC));
         const HGDIOBJ previous = SelectObject(source.get(), image.get());
         SetStretchBltMode(item.hDC, HALFTONE);
